@@ -1,0 +1,34 @@
+#pragma once
+
+#include "tournament/ReservedRecords.h"
+#include "tournament/Vantor.h"
+
+#include <string>
+
+// Builds tournaments in memory: the two reserved records first, as the reader creates them.
+inline void AddReservedRecords(CVantor& tournament)
+{
+    tournament.m_Participants.clear();
+    tournament.m_Index.clear();
+    tournament.GetIndex(PlaceholderName);
+    tournament.GetIndex(ByeName);
+    tournament.m_Participants[PlaceholderRecord].m_Absent = true;
+}
+
+// Adds participants named P2, P3, ... up to index last; returns nothing, the index is the name.
+inline void AddParticipants(CVantor& tournament, int last)
+{
+    for (int index = static_cast<int>(tournament.m_Participants.size()); index <= last; ++index)
+        tournament.GetIndex("P" + std::to_string(index));
+}
+
+// Records one played game in both histories, the way the reader stores a result.
+inline void RecordGame(CVantor& tournament, int white, int black, int round, int whitePoints)
+{
+    if (white != ByeRecord)
+        tournament.m_Participants[static_cast<std::size_t>(white)].SetResult(black, round, true,
+                                                                             whitePoints);
+    if (black != ByeRecord)
+        tournament.m_Participants[static_cast<std::size_t>(black)].SetResult(white, round, false,
+                                                                             2 - whitePoints);
+}

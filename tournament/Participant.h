@@ -1,0 +1,39 @@
+#pragma once
+
+#include "tournament/PairingState.h"
+#include "tournament/RoundEntry.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One record of the tournament: a real participant, or one of the two reserved records (the
+// placeholder and the bye record). Scores are in half points; colours are 1 White, 0 Black;
+// floats are +1 down, -1 up, 0 none. Everything from m_Points to m_Candidates is derived by the
+// standings and overwritten on every preparation.
+class CParticipant
+{
+public:
+    // Stores one round of the history; round 0 means the next round. Rounds skipped on the way
+    // become fill entries. A negative round has no place in a history and stores nothing.
+    void SetResult(int opponent, int round, bool white, int points);
+
+    // Whether some history entry names this opponent (fill entries name the placeholder, 0).
+    bool HasPlayed(int opponent) const;
+
+    std::string m_Name;
+    bool m_Absent = false;
+    std::int32_t m_Elo = 0;
+    std::int32_t m_Points = 0;
+    double m_OppAverage = 0.0; // average opponents' score in points, not half points
+    std::int32_t m_Place = 0;
+    std::int32_t m_WhiteGames = 0;
+    std::int32_t m_BlackGames = 0;
+    std::int32_t m_LastColour = 0; // 2 = no game against a real participant yet
+    std::int32_t m_PrevColour = 0; // 2 = exactly one such game, 3 = none
+    std::int32_t m_LastFloat = 0;
+    std::int32_t m_PrevFloat = 0;
+    std::vector<CRoundEntry> m_History;
+    std::vector<int> m_Candidates;
+    CPairingState m_Pairing;
+};

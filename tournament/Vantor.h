@@ -1,0 +1,62 @@
+#pragma once
+
+#include "standings/ExchangeUndo.h"
+#include "tournament/Parameters.h"
+#include "tournament/Participant.h"
+
+#include <cstdint>
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <vector>
+
+// The tournament of one run: parameters, participants and the working data of the standings
+// and the search. Participants are referred to by their index into m_Participants, which never
+// changes during a run; record 0 is the placeholder (the opponent of rounds without a game),
+// record 1 the bye record, real participants follow from index 2.
+//
+// The operations live in the folder of their subsystem: the rebuilding from the input in
+// tournament/, the standings and the pairing cost in standings/, the search in search/ and the
+// written round in output/.
+class CVantor
+{
+public:
+    CVantor() = default;
+    virtual ~CVantor() = default;
+    CVantor(const CVantor&) = delete;
+    CVantor& operator=(const CVantor&) = delete;
+
+    // The index of the participant with this name, created when the name is new.
+    int GetIndex(const std::string& name);
+
+    // Rebuilds the whole tournament from the input file; false after a diagnostic.
+    bool ReadTournament(const char* fileName);
+
+    // Derives scores, colours, floats, the standings order, the candidate lists and a random
+    // starting pairing with its costs.
+    void PrepareStandings();
+
+    // Computes, stores and returns the participant's cost term for its current pairing state.
+    double EvaluateParticipant(CParticipant& participant);
+
+    // The sum of the stored terms of records 2 to n-1, in index order.
+    double TotalCost() const;
+
+    // a takes b's opponent and b takes a's; returns the change of the total cost.
+    double ExchangeOpponents(int a, int b, bool aAdapts, bool bAdapts, CExchangeUndo* undo);
+    void UndoExchange(const CExchangeUndo& undo);
+
+    // Searches the cheapest pairing of the next round and replaces output with its PGN text.
+    void Pair(std::string& output);
+
+    // Writes the new round's games; true when the stream has not failed.
+    bool WriteRound(std::ostream& stream) const;
+    void WriteDebugComment(std::ostream& stream, const CParticipant& participant) const;
+
+    CParameters m_Parameters;
+    std::map<std::string, int> m_Index;
+    std::vector<CParticipant> m_Participants;
+    std::vector<int> m_Order;      // standings order; entries 0 and 1 hold 0 and 1
+    std::vector<int> m_ScoreCount; // present participants per score in half points
+    std::uint32_t m_Window = 0;    // least number of nearest participants in a candidate list
+};
