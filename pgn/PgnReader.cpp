@@ -1,0 +1,191 @@
+#include "pgn/PgnReader.h"
+
+#include <iostream>
+#include <string_view>
+
+// The character classes are those of the C library in the default C locale, written out so that
+// bytes 0x80 to 0xFF (which belong to none of them) never index a classification table and a
+// locale set elsewhere in the process cannot change how a file is read.
+namespace
+{
+bool IsWhiteSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool IsLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// The characters besides letters and digits that may continue a symbol. Looked up in a
+// string_view rather than with strchr, which would also find a NUL byte (its terminator).
+bool ContinuesSymbol(char c)
+{
+    return IsDigit(c) || IsLetter(c) ||
+           std::string_view("_+#=:-/").find(c) != std::string_view::npos;
+}
+} // namespace
+
+CPgnReader::CPgnReader(const char* fileName) : m_Stream(fileName), m_FileName(fileName)
+{
+    if (!m_Stream.is_open())
+    {
+        Error("Cannot open file");
+        return;
+    }
+    GetChar();
+}
+
+bool CPgnReader::GetChar()
+{
+    // The end of input arrives as the byte 0xFF and still counts as a column.
+    const int c = m_Stream.get();
+    m_Current = static_cast<char>(c);
+    if (m_Current == '\n')
+    {
+        ++m_Line;
+        m_Column = 0;
+    }
+    else
+        ++m_Column;
+    return !AtEnd();
+}
+
+void CPgnReader::SkipWhiteSpace()
+{
+    bool skipped = true;
+    while (skipped && !AtEnd())
+    {
+        skipped = false;
+        while (IsWhiteSpace(m_Current))
+        {
+            skipped = true;
+            if (!GetChar())
+                return;
+        }
+        if (m_Current == ';')
+        {
+            // The line end stays current and is skipped as white space on the next pass.
+            skipped = true;
+            do
+            {
+                if (!GetChar())
+                    return;
+            } while (m_Current != '\r' && m_Current != '\n');
+        }
+        if (m_Current == '{')
+        {
+            // Brace comments do not nest: the first closing brace ends this one.
+            skipped = true;
+            do
+            {
+                if (!GetChar())
+                    return;
+            } while (m_Current != '}');
+            GetChar();
+        }
+    }
+}
+
+PgnToken CPgnReader::NextToken()
+{
+    if (AtEnd())
+        return PgnToken::EndOfFile;
+    SkipWhiteSpace();
+    if (AtEnd())
+        return PgnToken::EndOfFile;
+
+    PgnToken single;
+    switch (m_Current)
+    {
+    case '"':
+        ReadString();
+        return PgnToken::String;
+    case '$':
+        ReadNag();
+        return PgnToken::Nag;
+    case '%':
+        // Only a % that opens its line is an escape; anywhere else it starts a symbol.
+        if (m_Column != 1)
+            return ReadSymbol();
+        single = PgnToken::Escape;
+        break;
+    case '(':
+        single = PgnToken::LeftParenthesis;
+        break;
+    case ')':
+        single = PgnToken::RightParenthesis;
+        break;
+    case '*':
+        single = PgnToken::Asterisk;
+        break;
+    case '.':
+        single = PgnToken::Period;
+        break;
+    case '[':
+        single = PgnToken::LeftBracket;
+        break;
+    case ']':
+        single = PgnToken::RightBracket;
+        break;
+    default:
+        return ReadSymbol();
+    }
+    GetChar();
+    return single;
+}
+
+PgnToken CPgnReader::ReadSymbol()
+{
+    // Whatever character we stand on starts the symbol, even one that could not continue it,
+    // so that no character is ever rejected.
+    m_Token.assign(1, m_Current);
+    PgnToken kind = IsDigit(m_Current) ? PgnToken::Integer : PgnToken::Symbol;
+    while (GetChar() && ContinuesSymbol(m_Current))
+    {
+        m_Token += m_Current;
+        if (!IsDigit(m_Current))
+            kind = PgnToken::Symbol;
+    }
+    return kind;
+}
+
+void CPgnReader::ReadString()
+{
+    m_Token.clear();
+    while (GetChar())
+    {
+        if (m_Current == '"')
+        {
+            GetChar();
+            return;
+        }
+        // A backslash makes the next character literal, whatever it is.
+        if (m_Current == '\\' && !GetChar())
+            return;
+        m_Token += m_Current;
+    }
+}
+
+void CPgnReader::ReadNag()
+{
+    m_Token.clear();
+    while (GetChar() && IsDigit(m_Current))
+        m_Token += m_Current;
+}
+
+void CPgnReader::Error(const char* message, const char* extra)
+{
+    m_Ok = false;
+    std::cerr << "info string PGN-Parser: file " << m_FileName << " line " << m_Line << " char "
+              << m_Column << ": " << message;
+    if (extra != nullptr)
+        std::cerr << extra;
+    std::cerr << std::endl;
+}
