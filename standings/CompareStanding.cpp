@@ -1,0 +1,12 @@
+#include "standings/CompareStanding.h"
+
+bool CCompareStanding::operator()(int a, int b) const
+{
+    const CParticipant& first = m_Participants[static_cast<std::size_t>(a)];
+    const CParticipant& second = m_Participants[static_cast<std::size_t>(b)];
+    if (first.m_Points != second.m_Points)
+        return first.m_Points > second.m_Points;
+    if (first.m_OppAverage != second.m_OppAverage)
+        return first.m_OppAverage > second.m_OppAverage;
+    return first.m_Elo > second.m_Elo;
+}

@@ -1,0 +1,234 @@
+#include "standings/CompareStanding.h"
+#include "standings/Random.h"
+#include "tournament/ReservedRecords.h"
+#include "tournament/Vantor.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace
+{
+using Participants = std::vector<CParticipant>;
+
+constexpr std::uint32_t SmallestWindow = 20;
+
+// Scores count byes; colours count only games against real participants.
+void ComputeScoresAndColours(Participants& participants)
+{
+    for (CParticipant& participant : participants)
+    {
+        participant.m_Points = 0;
+        participant.m_WhiteGames = 0;
+        participant.m_BlackGames = 0;
+        participant.m_LastColour = 2;
+        participant.m_PrevColour = 3;
+        for (const CRoundEntry& entry : participant.m_History)
+        {
+            if (entry.m_Opponent == PlaceholderRecord)
+                continue;
+            participant.m_Points += entry.m_Points;
+            if (entry.m_Opponent < FirstParticipant)
+                continue;
+            ++(entry.m_White ? participant.m_WhiteGames : participant.m_BlackGames);
+            participant.m_PrevColour = participant.m_LastColour;
+            participant.m_LastColour = entry.m_White ? 1 : 0;
+        }
+    }
+    participants[PlaceholderRecord].m_Points = 0;
+    participants[ByeRecord].m_Points = 0;
+}
+
+void ComputeOpponentAverages(Participants& participants)
+{
+    for (CParticipant& participant : participants)
+    {
+        int games = 0;
+        int sum = 0;
+        for (const CRoundEntry& entry : participant.m_History)
+        {
+            if (entry.m_Opponent == PlaceholderRecord)
+                continue;
+            ++games;
+            sum += participants[static_cast<std::size_t>(entry.m_Opponent)].m_Points;
+        }
+        participant.m_OppAverage =
+            games == 0 ? 0.0 : static_cast<double>(sum) / static_cast<double>(2 * games);
+    }
+}
+
+// The score a participant had before the last `rounds` rounds were played.
+int ScoreBefore(const CParticipant& participant, std::size_t rounds)
+{
+    int score = participant.m_Points;
+    const std::size_t length = participant.m_History.size();
+    for (std::size_t back = 1; back <= rounds; ++back)
+        score -= participant.m_History[length - back].m_Points;
+    return score;
+}
+
+// +1 when the participant met an opponent with fewer points `rounds` rounds ago (a float down),
+// -1 for one with more points, 0 otherwise. The placeholder's score is 0, so a round without a
+// game counts as a float down for anybody who had points.
+int FloatOf(const Participants& participants, const CParticipant& participant, std::size_t rounds)
+{
+    const CRoundEntry& entry = participant.m_History[participant.m_History.size() - rounds];
+    const CParticipant& opponent = participants[static_cast<std::size_t>(entry.m_Opponent)];
+    const int own = ScoreBefore(participant, rounds);
+    const int other = ScoreBefore(opponent, rounds);
+    return own > other ? 1 : (own < other ? -1 : 0);
+}
+
+void ComputeFloats(Participants& participants, std::size_t rounds)
+{
+    for (CParticipant& participant : participants)
+    {
+        participant.m_LastFloat = rounds >= 2 ? FloatOf(participants, participant, 1) : 0;
+        participant.m_PrevFloat = rounds >= 3 ? FloatOf(participants, participant, 2) : 0;
+    }
+}
+
+// The window grows with the rounds played but never beyond the present participants minus two;
+// with fewer than two present the unsigned cap wraps and does not apply.
+std::uint32_t WindowSize(std::size_t rounds, std::size_t records, std::size_t absentRecords)
+{
+    const std::uint32_t grown = 4u * static_cast<std::uint32_t>(rounds) / 3u + 2u;
+    const std::uint32_t window = std::max(SmallestWindow, grown);
+    const auto cap = static_cast<std::uint32_t>(records - absentRecords - 3);
+    return std::min(window, cap);
+}
+
+// The window's nearest present participants, alternately below and above (an absent position
+// uses up its turn), then everybody further away whose score is within half a point, those
+// below first.
+std::vector<int> CandidatesAt(const CVantor& tournament, std::size_t position)
+{
+    const std::vector<int>& order = tournament.m_Order;
+    const Participants& participants = tournament.m_Participants;
+    const auto at = [&](std::size_t p) -> const CParticipant&
+    { return participants[static_cast<std::size_t>(order[p])]; };
+    const std::size_t records = order.size();
+    const std::size_t window = tournament.m_Window;
+
+    std::vector<int> candidates;
+    std::size_t below = position + 1;
+    std::size_t above = position - 1;
+    const auto take = [&](std::size_t p)
+    {
+        if (!at(p).m_Absent)
+            candidates.push_back(order[p]);
+    };
+    while (candidates.size() < window && (below < records || above >= FirstParticipant))
+    {
+        if (below < records)
+            take(below++);
+        if (candidates.size() == window)
+            break;
+        if (above >= FirstParticipant)
+            take(above--);
+    }
+
+    const int points = at(position).m_Points;
+    for (; below < records && at(below).m_Points >= points - 1; ++below)
+        take(below);
+    for (; above >= FirstParticipant && at(above).m_Points <= points + 1; --above)
+        take(above);
+    return candidates;
+}
+
+void PlaceParticipants(CVantor& tournament, std::size_t scores)
+{
+    Participants& participants = tournament.m_Participants;
+    const std::size_t records = participants.size();
+    const auto remotePlace = static_cast<std::int32_t>(2 * records);
+    tournament.m_ScoreCount.assign(scores, 0);
+    for (std::size_t position = FirstParticipant; position < records; ++position)
+    {
+        CParticipant& participant =
+            participants[static_cast<std::size_t>(tournament.m_Order[position])];
+        if (participant.m_Absent)
+        {
+            participant.m_Place = remotePlace;
+            participant.m_Candidates.clear();
+            continue;
+        }
+        participant.m_Place = static_cast<std::int32_t>(position);
+        ++tournament.m_ScoreCount[static_cast<std::size_t>(participant.m_Points)];
+        participant.m_Candidates = CandidatesAt(tournament, position);
+    }
+    participants[ByeRecord].m_Place = remotePlace;
+}
+
+// Consecutive present participants in index order are paired (the last one of an odd number
+// with the bye record), then shuffled by random exchanges, then costed. The draws consumed here
+// are part of the sequence the search continues, so their number and order are fixed: one per
+// pair, one per index and two more for each exchange made.
+void DrawStartingPairing(CVantor& tournament)
+{
+    Participants& participants = tournament.m_Participants;
+    const int records = static_cast<int>(participants.size());
+    const auto record = [&](int index) -> CParticipant&
+    { return participants[static_cast<std::size_t>(index)]; };
+
+    for (int i = FirstParticipant; i < records;)
+    {
+        if (record(i).m_Absent)
+        {
+            record(i).m_Pairing = CPairingState{PlaceholderRecord, false, 0.0};
+            ++i;
+            continue;
+        }
+        int j = i + 1;
+        while (j < records && record(j).m_Absent)
+            ++j;
+        const int opponent = j == records ? ByeRecord : j;
+        const bool white = DrawRandom() % 2 == 1;
+        record(i).m_Pairing.m_Opponent = opponent;
+        record(i).m_Pairing.m_White = white;
+        record(opponent).m_Pairing.m_Opponent = i;
+        record(opponent).m_Pairing.m_White = !white;
+        i = j + 1;
+    }
+
+    for (int i = FirstParticipant; i < records; ++i)
+    {
+        const auto draw = static_cast<std::uint32_t>(DrawRandom());
+        const int j = static_cast<int>(draw % static_cast<std::uint32_t>(records - 2)) + 2;
+        if (j == i || record(i).m_Absent || record(j).m_Absent ||
+            record(i).m_Pairing.m_Opponent == j || record(j).m_Pairing.m_Opponent == i)
+            continue;
+        const int r1 = DrawRandom();
+        const int r2 = DrawRandom();
+        tournament.ExchangeOpponents(i, j, r2 % 2 == 0, r1 % 2 == 0, nullptr);
+    }
+
+    for (int i = FirstParticipant; i < records; ++i)
+        if (!record(i).m_Absent)
+            tournament.EvaluateParticipant(record(i));
+}
+} // namespace
+
+void CVantor::PrepareStandings()
+{
+    Participants& participants = m_Participants;
+    const std::size_t records = participants.size();
+    std::size_t rounds = 0;
+    for (const CParticipant& participant : participants)
+        rounds = std::max(rounds, participant.m_History.size());
+    const auto absentRecords =
+        static_cast<std::size_t>(std::count_if(participants.begin(), participants.end(),
+                                               [](const CParticipant& p) { return p.m_Absent; }));
+
+    ComputeScoresAndColours(participants);
+    ComputeOpponentAverages(participants);
+    for (CParticipant& participant : participants)
+        participant.m_History.resize(rounds, CRoundEntry{});
+    ComputeFloats(participants, rounds);
+
+    m_Order.resize(records);
+    std::iota(m_Order.begin(), m_Order.end(), 0);
+    std::sort(m_Order.begin() + FirstParticipant, m_Order.end(), CCompareStanding(participants));
+
+    m_Window = WindowSize(rounds, records, absentRecords);
+    PlaceParticipants(*this, 2 * rounds + 1);
+    DrawStartingPairing(*this);
+}
