@@ -1,0 +1,59 @@
+#include "tournament/ReservedRecords.h"
+#include "tournament/Vantor.h"
+
+#include <cstdio>
+#include <ostream>
+#include <string>
+
+namespace
+{
+// The widths of the report are minimums and a cost can be as large as the weights make it
+// (1e300 prints 300 digits), so the text is measured before it is formatted.
+template <typename... Values> std::string Format(const char* format, Values... values)
+{
+    const int length = std::snprintf(nullptr, 0, format, values...);
+    if (length <= 0)
+        return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    std::snprintf(text.data(), text.size(), format, values...);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+char FloatLetter(int direction)
+{
+    if (direction == -1)
+        return 'u';
+    return direction == 1 ? 'd' : '-';
+}
+} // namespace
+
+void CVantor::WriteDebugComment(std::ostream& stream, const CParticipant& participant) const
+{
+    const std::size_t records = m_Participants.size();
+    const auto place = static_cast<std::uint32_t>(participant.m_Place);
+    const int rank = place < records ? participant.m_Place - 1 : 0;
+    stream << "{ "
+           << Format("value:%8.2f; score:%5.1f; rank:%3d; W:%3d; B:%3d; ",
+                     participant.m_Pairing.m_Cost, participant.m_Points * 0.5, rank,
+                     participant.m_WhiteGames, participant.m_BlackGames);
+    stream << FloatLetter(participant.m_PrevFloat) << FloatLetter(participant.m_LastFloat);
+
+    const CParticipant& opponent =
+        m_Participants[static_cast<std::size_t>(participant.m_Pairing.m_Opponent)];
+    if (participant.m_Points > opponent.m_Points)
+        stream << "D ";
+    else if (participant.m_Points < opponent.m_Points)
+        stream << "U ";
+    else
+        stream << "- ";
+
+    for (const CRoundEntry& entry : participant.m_History)
+    {
+        if (entry.m_Opponent < FirstParticipant)
+            stream << '-';
+        else
+            stream << (entry.m_White ? 'w' : 'b');
+    }
+    stream << (participant.m_Pairing.m_White ? 'W' : 'B') << " }\n";
+}
