@@ -122,12 +122,9 @@ TEST(PgnReader, SymbolsIntegersAndSingleCharacterTokens)
 TEST(PgnReader, BytesOutsideAsciiAndNulAreOrdinarySymbolCharacters)
 {
     // A real 0xFF byte is not the end of input; no high byte is white space or a letter.
-    EXPECT_EQ(Tokens("a\xFF"
-                     "b \xA0x\xC3\xA9"),
-              (Expected{"Symbol:a",
-                        "Symbol:\xFF"
-                        "b",
-                        "Symbol:\xA0x", "Symbol:\xC3", "Symbol:\xA9"}));
+    EXPECT_EQ(Tokens("a\xFFz \xA0x\xC3\xA9"),
+              (Expected{"Symbol:a", "Symbol:\xFFz", "Symbol:\xA0x", "Symbol:\xC3", "Symbol:\xA9"}));
+    EXPECT_EQ(Tokens("\"a\xFFz\" {\xFF} ;\xFF\n c"), (Expected{"String:a\xFFz", "Symbol:c"}));
     EXPECT_EQ(Tokens(std::string("a\0b", 3)),
               (Expected{"Symbol:a", "Symbol:" + std::string("\0b", 2)}));
     // Vertical tab and form feed are white space in the C locale.
