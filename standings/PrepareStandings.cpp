@@ -169,6 +169,10 @@ void DrawStartingPairing(CVantor& tournament)
     const auto record = [&](int index) -> CParticipant&
     { return participants[static_cast<std::size_t>(index)]; };
 
+    // Absent participants between two paired ones are skipped below; they keep the empty
+    // state a fresh tournament starts with.
+    for (CParticipant& participant : participants)
+        participant.m_Pairing = CPairingState{};
     for (int i = FirstParticipant; i < records;)
     {
         if (record(i).m_Absent)

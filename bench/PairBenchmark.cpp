@@ -1,0 +1,51 @@
+// Times the pairing of fields built in memory: `vantor_bench [participants [rounds]]`. Without
+// arguments it pairs 100, 1000 and 5000 participants after 9 rounds.
+
+#include "SimulatedTournament.h"
+#include "search/PairingSearch.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ostream>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+namespace
+{
+class CDiscardBuffer : public std::streambuf
+{
+protected:
+    int overflow(int character) override { return character; }
+};
+
+void Measure(int participants, int rounds)
+{
+    CVantor tournament;
+    StartField(tournament, participants);
+    BuildHistory(tournament, rounds);
+
+    CDiscardBuffer discard;
+    std::ostream console(&discard);
+    std::string output;
+    const auto start = std::chrono::steady_clock::now();
+    const std::int64_t moves = PairNextRound(tournament, output, console);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    std::printf("%6d participants, %2d rounds: %9.3f s, %11lld moves, %12.0f moves/s, %zu bytes\n",
+                participants, rounds, elapsed.count(), static_cast<long long>(moves),
+                static_cast<double>(moves) / elapsed.count(), output.size());
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 1)
+    {
+        Measure(std::atoi(argv[1]), argc > 2 ? std::atoi(argv[2]) : 9);
+        return 0;
+    }
+    for (const int participants : {100, 1000, 5000})
+        Measure(participants, 9);
+    return 0;
+}

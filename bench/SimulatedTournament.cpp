@@ -1,0 +1,158 @@
+#include "SimulatedTournament.h"
+
+#include "tournament/ReservedRecords.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace
+{
+CParticipant& Record(CVantor& tournament, int index)
+{
+    return tournament.m_Participants[static_cast<std::size_t>(index)];
+}
+
+int Score(const CParticipant& participant)
+{
+    int score = 0;
+    for (const CRoundEntry& entry : participant.m_History)
+        if (entry.m_Opponent != PlaceholderRecord)
+            score += entry.m_Points;
+    return score;
+}
+
+int WhiteBalance(const CParticipant& participant)
+{
+    int balance = 0;
+    for (const CRoundEntry& entry : participant.m_History)
+        if (entry.m_Opponent >= FirstParticipant)
+            balance += entry.m_White ? 1 : -1;
+    return balance;
+}
+
+void SetPair(CVantor& tournament, int white, int black)
+{
+    Record(tournament, white).m_Pairing = {black, true, 0.0};
+    Record(tournament, black).m_Pairing = {white, false, 0.0};
+}
+
+bool MissesRound(int index, int round)
+{
+    return (index * 7 + round * 13) % 53 == 0;
+}
+} // namespace
+
+void StartField(CVantor& tournament, int participants)
+{
+    tournament.m_Participants.clear();
+    tournament.m_Index.clear();
+    tournament.GetIndex(PlaceholderName);
+    tournament.GetIndex(ByeName);
+    Record(tournament, PlaceholderRecord).m_Absent = true;
+    for (int k = 0; k < participants; ++k)
+    {
+        const int index = tournament.GetIndex("Player " + std::to_string(k + 1));
+        Record(tournament, index).m_Elo = 2700 - k * 1500 / participants + (k * 7919) % 97;
+    }
+}
+
+int FixedResult(const CVantor& tournament, int white, int black, int round)
+{
+    const auto& participants = tournament.m_Participants;
+    const int edge = participants[static_cast<std::size_t>(white)].m_Elo -
+                     participants[static_cast<std::size_t>(black)].m_Elo +
+                     (white * 31 + black * 17 + round * 7) % 401 - 200;
+    if (edge > 60)
+        return 2;
+    return edge < -60 ? 0 : 1;
+}
+
+void PlayPairedRound(CVantor& tournament, int round)
+{
+    const int records = static_cast<int>(tournament.m_Participants.size());
+    for (int index = FirstParticipant; index < records; ++index)
+    {
+        const CParticipant& participant = Record(tournament, index);
+        const int opponent = participant.m_Pairing.m_Opponent;
+        if (participant.m_Absent || opponent == PlaceholderRecord)
+            continue;
+        if (opponent == ByeRecord)
+        {
+            Record(tournament, index).SetResult(ByeRecord, round, participant.m_Pairing.m_White, 2);
+            continue;
+        }
+        if (!participant.m_Pairing.m_White)
+            continue; // recorded from White's side
+        const int points = FixedResult(tournament, index, opponent, round);
+        Record(tournament, index).SetResult(opponent, round, true, points);
+        Record(tournament, opponent).SetResult(index, round, false, 2 - points);
+    }
+}
+
+void PairQuickly(CVantor& tournament)
+{
+    const int records = static_cast<int>(tournament.m_Participants.size());
+    std::vector<int> field;
+    for (int index = FirstParticipant; index < records; ++index)
+    {
+        Record(tournament, index).m_Pairing = CPairingState{};
+        if (!Record(tournament, index).m_Absent)
+            field.push_back(index);
+    }
+    std::vector<int> scores(static_cast<std::size_t>(records));
+    for (const int index : field)
+        scores[static_cast<std::size_t>(index)] = Score(Record(tournament, index));
+    std::stable_sort(field.begin(), field.end(),
+                     [&](int a, int b)
+                     {
+                         const auto sa = scores[static_cast<std::size_t>(a)];
+                         const auto sb = scores[static_cast<std::size_t>(b)];
+                         if (sa != sb)
+                             return sa > sb;
+                         return Record(tournament, a).m_Elo > Record(tournament, b).m_Elo;
+                     });
+
+    std::vector<bool> paired(field.size(), false);
+    for (std::size_t k = 0; k < field.size(); ++k)
+    {
+        if (paired[k])
+            continue;
+        paired[k] = true;
+        const int player = field[k];
+        std::size_t partner = field.size();
+        for (std::size_t look = k + 1; look < field.size() && look < k + 40; ++look)
+            if (!paired[look] &&
+                (partner == field.size() || !Record(tournament, player).HasPlayed(field[look])))
+            {
+                partner = look;
+                if (!Record(tournament, player).HasPlayed(field[look]))
+                    break;
+            }
+        if (partner == field.size())
+        {
+            Record(tournament, player).m_Pairing = {ByeRecord, true, 0.0};
+            continue;
+        }
+        paired[partner] = true;
+        const int other = field[partner];
+        if (WhiteBalance(Record(tournament, player)) <= WhiteBalance(Record(tournament, other)))
+            SetPair(tournament, player, other);
+        else
+            SetPair(tournament, other, player);
+    }
+}
+
+void BuildHistory(CVantor& tournament, int rounds)
+{
+    const int records = static_cast<int>(tournament.m_Participants.size());
+    for (int round = 1; round <= rounds + 1; ++round)
+    {
+        for (int index = FirstParticipant; index < records; ++index)
+            Record(tournament, index).m_Absent = MissesRound(index, round);
+        if (round > rounds)
+            break;
+        PairQuickly(tournament);
+        PlayPairedRound(tournament, round);
+    }
+}

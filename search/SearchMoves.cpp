@@ -1,0 +1,113 @@
+#include "search/PairingSearch.h"
+
+#include "standings/Random.h"
+#include "tournament/ReservedRecords.h"
+
+// Every move applies its change first and measures it; a move whose change is not strictly
+// below the threshold is taken back at once from its saved states. The draws of each move, and
+// the retries that draw anew, are made in a fixed order so that a seed replays a run exactly.
+
+int CPairingSearch::DrawPlaying()
+{
+    const auto span = static_cast<std::uint32_t>(m_Records - 2);
+    int drawn = 0;
+    do
+        drawn =
+            FirstParticipant + static_cast<int>(static_cast<std::uint32_t>(DrawRandom()) % span);
+    while (!IsPlaying(drawn));
+    return drawn;
+}
+
+bool CPairingSearch::FlipColours(double& change)
+{
+    const int a = DrawPlaying();
+    CParticipant& player = Participant(a);
+    const int o = player.m_Pairing.m_Opponent;
+    CParticipant& opponent = Participant(o);
+    const CPairingState savedPlayer = player.m_Pairing;
+    const CPairingState savedOpponent = opponent.m_Pairing;
+    const double before = opponent.m_Pairing.m_Cost + player.m_Pairing.m_Cost;
+
+    player.m_Pairing.m_White = !player.m_Pairing.m_White;
+    opponent.m_Pairing.m_White = !opponent.m_Pairing.m_White;
+    double after = m_Tournament.EvaluateParticipant(player);
+    if (o != ByeRecord)
+        after += m_Tournament.EvaluateParticipant(opponent);
+    change = after - before;
+    if (change < m_Threshold)
+        return true;
+    player.m_Pairing = savedPlayer;
+    opponent.m_Pairing = savedOpponent;
+    return false;
+}
+
+// The partner is mostly one of the nearest in the standings, sometimes anyone of the candidate
+// list, and now and then anybody at all.
+int CPairingSearch::DrawExchangePartner(int a)
+{
+    const CParticipant& player = Participant(a);
+    const std::vector<int>& candidates = player.m_Candidates;
+    const auto listLength = static_cast<std::uint32_t>(candidates.size());
+    const auto span = static_cast<std::uint32_t>(m_Records - 2);
+    for (;;)
+    {
+        const int s = DrawRandom() % 100;
+        const auto draw = static_cast<std::uint32_t>(DrawRandom());
+        int b = 0;
+        if (s <= 49)
+            b = candidates[draw % m_Window];
+        else if (s <= 84)
+            b = candidates[draw % listLength];
+        else
+            b = FirstParticipant + static_cast<int>(draw % span);
+        if (b != a && !Participant(b).m_Absent && player.m_Pairing.m_Opponent != b &&
+            Participant(b).m_Pairing.m_Opponent != a)
+            return b;
+    }
+}
+
+bool CPairingSearch::ExchangeWithPartner(double& change)
+{
+    const int a = DrawPlaying();
+    const int b = DrawExchangePartner(a);
+    const int d1 = DrawRandom();
+    const int d2 = DrawRandom();
+    change = m_Tournament.ExchangeOpponents(a, b, d2 % 2 == 0, d1 % 2 == 0, &m_ExchangeUndo);
+    if (change < m_Threshold)
+        return true;
+    m_Tournament.UndoExchange(m_ExchangeUndo);
+    return false;
+}
+
+// Boards a-a', b-b', c-c' become a-c', b-a', c-b': two exchanges, taken back in reverse order.
+bool CPairingSearch::RotateThree(double& change)
+{
+    const int a = DrawPlaying();
+    const std::vector<int>& candidates = Participant(a).m_Candidates;
+    const auto listLength = static_cast<std::uint32_t>(candidates.size());
+    const auto opponentOf = [this](int index) { return Participant(index).m_Pairing.m_Opponent; };
+    int b = 0;
+    int c = 0;
+    do
+    {
+        b = candidates[static_cast<std::uint32_t>(DrawRandom()) % listLength];
+        c = candidates[static_cast<std::uint32_t>(DrawRandom()) % listLength];
+    } while (b == a || b == c || Participant(b).m_Absent || Participant(c).m_Absent ||
+             opponentOf(b) == a || opponentOf(a) == b || opponentOf(c) == a || opponentOf(a) == c ||
+             opponentOf(c) == b);
+
+    const int d1 = DrawRandom();
+    const int d2 = DrawRandom();
+    const double first =
+        m_Tournament.ExchangeOpponents(a, b, d2 % 2 == 0, d1 % 2 == 0, &m_RotationUndo[0]);
+    const int d3 = DrawRandom();
+    const int d4 = DrawRandom();
+    const double second =
+        m_Tournament.ExchangeOpponents(a, c, d4 % 2 == 0, d3 % 2 == 0, &m_RotationUndo[1]);
+    change = second + first;
+    if (change < m_Threshold)
+        return true;
+    m_Tournament.UndoExchange(m_RotationUndo[1]);
+    m_Tournament.UndoExchange(m_RotationUndo[0]);
+    return false;
+}
