@@ -120,12 +120,14 @@ TEST(ReadGame, VariationsAreSkippedWholeWhateverTheyHold)
     ExpectStop(ReadAllRecordsOf("1. e4 (d4)) *"), {}, Diagnostic(1, 12, "unexpected ')'"));
 }
 
-TEST(ReadGame, VariationsNestedAMillionDeepAreSkippedWithoutRecursion)
+TEST(ReadGame, HugeNestingAndHugeTokensNeitherRecurseNorTakeQuadraticTime)
 {
     const std::size_t depth = 1000000;
-    const std::string text =
-        Players + "[Result \"*\"] " + std::string(depth, '(') + std::string(depth, ')') + " *";
-    ExpectClean(ReadAllRecordsOf(text), {{{"White", "Ann"}, {"Black", "Bob"}, {"Result", "*"}}});
+    const std::string tags = Players + "[Result \"*\"] ";
+    const Records game = {{{"White", "Ann"}, {"Black", "Bob"}, {"Result", "*"}}};
+    ExpectClean(ReadAllRecordsOf(tags + std::string(depth, '(') + std::string(depth, ')') + " *"),
+                game);
+    ExpectClean(ReadAllRecordsOf(tags + std::string(20000000, 'a') + " *"), game);
 }
 
 TEST(ReadGame, MalformedTagPairsAndStrayTokensStopTheReading)
