@@ -53,6 +53,7 @@ public:
     bool m_Ok = true;
 
 private:
+    // Any failed state counts as the end, so a reader whose file did not open yields nothing.
     bool AtEnd() const { return !m_Stream.good(); }
     bool ReadTagPair(CPgnGame& game, std::string& expectedResult);
     bool SkipVariation();
