@@ -1,0 +1,55 @@
+#pragma once
+
+#include "support/TemporaryFolder.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+// One run of the built program: exit status (128 + signal when it was killed) and everything
+// it printed.
+struct CVantorRun
+{
+    int m_Status = -1;
+    std::string m_Stdout;
+    std::string m_Stderr;
+};
+
+// Runs the program with exactly these arguments, no shell in between, in the folder given.
+inline CVantorRun RunVantor(const std::vector<std::string>& arguments,
+                            const CTemporaryFolder& folder)
+{
+    const std::string outPath = folder.Path("stdout.txt");
+    const std::string errPath = folder.Path("stderr.txt");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    std::vector<std::string> words{VANTOR_EXECUTABLE};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    CVantorRun run;
+    pid_t child = 0;
+    if (posix_spawn(&child, VANTOR_EXECUTABLE, &actions, nullptr, argv.data(), environ) == 0)
+    {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        run.m_Status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    run.m_Stdout = ReadFile(outPath);
+    run.m_Stderr = ReadFile(errPath);
+    return run;
+}
+
+inline const std::string Banner =
+    "Vantor beta 3\nSwiss pairings for chess tournaments, by the Vantor developers\n";

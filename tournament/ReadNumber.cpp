@@ -1,0 +1,77 @@
+#include "tournament/ReadNumber.h"
+
+#include <cctype>
+#include <cstdint>
+#include <cstdlib>
+
+namespace
+{
+bool IsDigit(char character)
+{
+    return std::isdigit(static_cast<unsigned char>(character)) != 0;
+}
+
+std::size_t SkipBlanks(const std::string& text)
+{
+    std::size_t at = 0;
+    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])) != 0)
+        ++at;
+    return at;
+}
+
+std::size_t SkipSign(const std::string& text, std::size_t at)
+{
+    return at < text.size() && (text[at] == '+' || text[at] == '-') ? at + 1 : at;
+}
+
+std::size_t SkipDigits(const std::string& text, std::size_t at)
+{
+    while (at < text.size() && IsDigit(text[at]))
+        ++at;
+    return at;
+}
+} // namespace
+
+std::int32_t ReadInteger(const std::string& text)
+{
+    const std::size_t start = SkipBlanks(text);
+    const bool negative = start < text.size() && text[start] == '-';
+    const std::int64_t bound = negative ? -static_cast<std::int64_t>(INT32_MIN) : INT32_MAX;
+    std::int64_t magnitude = 0;
+    for (std::size_t at = SkipSign(text, start); at < text.size() && IsDigit(text[at]); ++at)
+    {
+        magnitude = magnitude * 10 + (text[at] - '0');
+        if (magnitude >= bound)
+        {
+            magnitude = bound;
+            break;
+        }
+    }
+    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+double ReadDecimal(const std::string& text)
+{
+    const std::size_t start = SkipBlanks(text);
+    const std::size_t integral = SkipSign(text, start);
+    std::size_t end = SkipDigits(text, integral);
+    bool hasDigits = end > integral;
+    if (end < text.size() && text[end] == '.')
+    {
+        const std::size_t fraction = SkipDigits(text, end + 1);
+        hasDigits = hasDigits || fraction > end + 1;
+        end = fraction;
+    }
+    if (!hasDigits)
+        return 0.0;
+    if (end < text.size() && (text[end] == 'e' || text[end] == 'E'))
+    {
+        const std::size_t exponent = SkipSign(text, end + 1);
+        const std::size_t exponentEnd = SkipDigits(text, exponent);
+        if (exponentEnd > exponent)
+            end = exponentEnd;
+    }
+    // Only the validated prefix reaches strtod, so it cannot take up a form of its own.
+    const std::string number = text.substr(start, end - start);
+    return std::strtod(number.c_str(), nullptr);
+}
