@@ -40,7 +40,7 @@ struct COptions
     std::string m_Output;
     bool m_Example = false;
     bool m_Debug = false;
-    int m_Seed = 0;
+    std::string m_Seed; // written as a %Seed line when given
 };
 
 std::string NameOf(const COptions& options, int k)
@@ -106,8 +106,8 @@ bool Simulate(const COptions& options)
     std::string file;
     if (options.m_Debug)
         file += "%Debug \"1\"\n";
-    if (options.m_Seed != 0)
-        file += "%Seed \"" + std::to_string(options.m_Seed) + "\"\n";
+    if (!options.m_Seed.empty())
+        file += "%Seed \"" + options.m_Seed + "\"\n";
     for (int k = 0; k < options.m_Participants; ++k)
         file += "%new \"" + NameOf(options, k) + "\" \"" +
                 std::to_string(2650 - k * 1100 / options.m_Participants + (k * 7919) % 83) + "\"\n";
@@ -151,7 +151,7 @@ int main(int argc, char** argv)
         else if (std::strcmp(argv[k], "--debug") == 0)
             options.m_Debug = true;
         else if (std::strcmp(argv[k], "--seed") == 0 && k + 1 < argc)
-            options.m_Seed = std::atoi(argv[++k]);
+            options.m_Seed = argv[++k];
     }
     return Simulate(options) ? 0 : 1;
 }
