@@ -5,6 +5,7 @@
 #include "search/PairingSearch.h"
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
@@ -20,6 +21,15 @@ protected:
     int overflow(int character) override { return character; }
 };
 
+// A fingerprint of the written round, so that two builds can be compared for identical output.
+std::uint64_t Fingerprint(const std::string& text)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char character : text)
+        hash = (hash ^ static_cast<unsigned char>(character)) * 1099511628211ull;
+    return hash;
+}
+
 void Measure(int participants, int rounds)
 {
     CVantor tournament;
@@ -32,9 +42,11 @@ void Measure(int participants, int rounds)
     const auto start = std::chrono::steady_clock::now();
     const std::int64_t moves = PairNextRound(tournament, output, console);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    std::printf("%6d participants, %2d rounds: %9.3f s, %11lld moves, %12.0f moves/s, %zu bytes\n",
+    std::printf("%6d participants, %2d rounds: %9.3f s, %11lld moves, %12.0f moves/s, "
+                "output %016llx\n",
                 participants, rounds, elapsed.count(), static_cast<long long>(moves),
-                static_cast<double>(moves) / elapsed.count(), output.size());
+                static_cast<double>(moves) / elapsed.count(),
+                static_cast<unsigned long long>(Fingerprint(output)));
 }
 } // namespace
 
