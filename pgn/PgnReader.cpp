@@ -34,6 +34,11 @@ bool ContinuesSymbol(char c)
 
 CPgnReader::CPgnReader(const char* fileName) : m_Stream(fileName), m_FileName(fileName)
 {
+    // A folder opens as a stream here and fails only at its first read; it is no file to read,
+    // so it is refused like one that cannot be opened. The peek consumes nothing.
+    if (m_Stream.is_open() && m_Stream.peek() == std::ifstream::traits_type::eof() &&
+        m_Stream.bad())
+        m_Stream.close();
     if (!m_Stream.is_open())
     {
         Error("Cannot open file");

@@ -55,18 +55,23 @@ TEST(PgnReader, EmptyFileOpensAndStaysAtTheEnd)
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
 }
 
-TEST(PgnReader, MissingFileIsReportedAtLineOneCharZero)
+TEST(PgnReader, MissingFileOrFolderIsReportedAtLineOneCharZero)
 {
-    const std::string name =
-        (std::filesystem::temp_directory_path() / "vantor-no-such-dir/in.pgn").string();
-    ::testing::internal::CaptureStderr();
-    CPgnReader reader(name.c_str());
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-              "info string PGN-Parser: file " + name + " line 1 char 0: Cannot open file\n");
-    EXPECT_FALSE(reader.IsOpen());
-    EXPECT_FALSE(reader.IsOk());
-    // A caller that reads anyway gets nothing rather than garbage.
-    EXPECT_EQ(reader.NextToken(), PgnToken::EndOfFile);
+    const auto folder = std::filesystem::temp_directory_path();
+    const std::vector<std::string> names = {(folder / "vantor-no-such-dir/in.pgn").string(),
+                                            folder.string()};
+    for (const std::string& name : names)
+    {
+        SCOPED_TRACE(name);
+        ::testing::internal::CaptureStderr();
+        CPgnReader reader(name.c_str());
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+                  "info string PGN-Parser: file " + name + " line 1 char 0: Cannot open file\n");
+        EXPECT_FALSE(reader.IsOpen());
+        EXPECT_FALSE(reader.IsOk());
+        // A caller that reads anyway gets nothing rather than garbage.
+        EXPECT_EQ(reader.NextToken(), PgnToken::EndOfFile);
+    }
 }
 
 TEST(PgnReader, ErrorPrintsThePositionOfTheLookAheadAndTheExtraText)
