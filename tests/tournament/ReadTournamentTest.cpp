@@ -1,0 +1,220 @@
+#include "support/TemporaryFolder.h"
+#include "tournament/ReservedRecords.h"
+#include "tournament/Vantor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+struct CReading
+{
+    bool m_Ok = false;
+    std::string m_Stdout;
+    std::string m_Stderr;
+};
+
+std::string Game(const std::string& white, const std::string& black, const std::string& result,
+                 const std::string& round, const std::string& extraTags = "")
+{
+    std::string text = "[White \"" + white + "\"]\n[Black \"" + black + "\"]\n";
+    if (!round.empty())
+        text += "[Round \"" + round + "\"]\n";
+    return text + extraTags + "[Result \"" + result + "\"]\n" + result + "\n\n";
+}
+
+class ReadTournament : public ::testing::Test
+{
+protected:
+    CReading Read(const std::string& bytes)
+    {
+        const std::string path = m_Folder.Write("in.pgn", bytes);
+        CReading reading;
+        ::testing::internal::CaptureStdout();
+        ::testing::internal::CaptureStderr();
+        reading.m_Ok = m_Tournament.ReadTournament(path.c_str());
+        reading.m_Stderr = ::testing::internal::GetCapturedStderr();
+        reading.m_Stdout = ::testing::internal::GetCapturedStdout();
+        const std::size_t name = reading.m_Stderr.find(path);
+        if (name != std::string::npos)
+            reading.m_Stderr.replace(name, path.size(), "in.pgn");
+        return reading;
+    }
+
+    const CParticipant& Named(const std::string& name)
+    {
+        return m_Tournament.m_Participants[static_cast<std::size_t>(m_Tournament.m_Index.at(name))];
+    }
+
+    std::vector<int> OpponentsOf(const std::string& name)
+    {
+        std::vector<int> opponents;
+        for (const CRoundEntry& entry : Named(name).m_History)
+            opponents.push_back(entry.m_Opponent);
+        return opponents;
+    }
+
+    CTemporaryFolder m_Folder;
+    CVantor m_Tournament;
+};
+
+TEST_F(ReadTournament, AnEmptyFileHoldsOnlyTheReservedRecords)
+{
+    const CReading reading = Read("");
+    EXPECT_TRUE(reading.m_Ok);
+    ASSERT_EQ(m_Tournament.m_Participants.size(), 2u);
+    EXPECT_EQ(m_Tournament.m_Participants[0].m_Name, PlaceholderName);
+    EXPECT_TRUE(m_Tournament.m_Participants[0].m_Absent);
+    EXPECT_EQ(m_Tournament.m_Participants[1].m_Name, "BYE");
+    EXPECT_FALSE(m_Tournament.m_Participants[1].m_Absent);
+    EXPECT_EQ(reading.m_Stdout, "");
+}
+
+TEST_F(ReadTournament, ResultsAreStoredFromBothSides)
+{
+    ASSERT_TRUE(Read(Game("A", "B", "1-0", "1") + Game("C", "D", "1/2-1/2", "1") +
+                     Game("E", "F", "0-1", "1") + Game("G", "H", "*", "1", "[WhiteElo \"1500\"]\n"))
+                    .m_Ok);
+    const auto entry = [&](const std::string& name) { return Named(name).m_History.at(0); };
+    EXPECT_EQ(entry("A").m_Points, 2);
+    EXPECT_TRUE(entry("A").m_White);
+    EXPECT_EQ(entry("A").m_Opponent, m_Tournament.m_Index.at("B"));
+    EXPECT_EQ(entry("B").m_Points, 0);
+    EXPECT_FALSE(entry("B").m_White);
+    EXPECT_EQ(entry("C").m_Points, 1);
+    EXPECT_EQ(entry("D").m_Points, 1);
+    EXPECT_EQ(entry("E").m_Points, 0);
+    EXPECT_EQ(entry("F").m_Points, 2);
+    // An unplayed game makes its participants known and rated, nothing more.
+    EXPECT_TRUE(Named("G").m_History.empty());
+    EXPECT_EQ(Named("G").m_Elo, 1500);
+    EXPECT_EQ(m_Tournament.m_Participants.size(), 10u);
+}
+
+TEST_F(ReadTournament, RoundsPlaceGamesAndGapsBecomeFillEntries)
+{
+    ASSERT_TRUE(Read(Game("A", "B", "1-0", "1.1") + Game("A", "C", "1-0", "3.2") +
+                     Game("B", "C", "0-1", "?") + Game("B", "A", "0-1", ""))
+                    .m_Ok);
+    const int b = m_Tournament.m_Index.at("B");
+    const int c = m_Tournament.m_Index.at("C");
+    // A: round 1 and 3 from their tags, then the game without a round appended as round 4.
+    EXPECT_EQ(OpponentsOf("A"), (std::vector<int>{b, 0, c, b}));
+    // B: round 1, then two games without a usable round appended one after the other.
+    EXPECT_EQ(OpponentsOf("B"),
+              (std::vector<int>{m_Tournament.m_Index.at("A"), c, m_Tournament.m_Index.at("A")}));
+}
+
+TEST_F(ReadTournament, AByeGameGivesOnlyTheReceiverAnEntry)
+{
+    ASSERT_TRUE(Read(Game("A", "BYE", "1-0", "1") + Game("BYE", "C", "0-1", "1")).m_Ok);
+    EXPECT_EQ(OpponentsOf("A"), std::vector<int>{ByeRecord});
+    EXPECT_EQ(Named("C").m_History.at(0).m_Points, 2);
+    EXPECT_TRUE(m_Tournament.m_Participants[ByeRecord].m_History.empty());
+}
+
+TEST_F(ReadTournament, ParticipantListMessagesNameTheLatestRound)
+{
+    const CReading reading =
+        Read("%new \"Early\" \"1800\"\n%remove \"Early\"\n%comeback \"Early\"\n"
+             "%replace \"Early\" \"Earlier\"\n" +
+             Game("A", "B", "1-0", "1") + Game("C", "D", "1-0", "2") + Game("E", "A", "1-0", "2") +
+             "%new \"Late\" \"0\"\n%remove \"C\"\n%comeback \"C\"\n%replace \"D\" \"Dee\"\n" +
+             Game("F", "G", "1-0", "3"));
+    ASSERT_TRUE(reading.m_Ok);
+    EXPECT_EQ(reading.m_Stdout, "Participant Early has been removed.\n"
+                                "Participant Early has returned to the tournament.\n"
+                                "Participant Early has been replaced by Earlier.\n"
+                                // The game's own round counts: C and D are new in round 2.
+                                "New participant C entered the tournament in round 2as white.\n"
+                                "New participant D entered the tournament in round 2as black.\n"
+                                "New participant E entered the tournament in round 2as white.\n"
+                                "New participant Late entered the tournament after round 2.\n"
+                                "Participant C has been removed after round 2.\n"
+                                "Participant C has returned to the tournament after round 2.\n"
+                                "Participant D has been replaced by Dee after round 2.\n"
+                                "New participant F entered the tournament in round 3as white.\n"
+                                "New participant G entered the tournament in round 3as black.\n");
+    EXPECT_EQ(Named("Early").m_Elo, 1800);
+    EXPECT_EQ(Named("Late").m_Elo, 0);
+}
+
+TEST_F(ReadTournament, GamesUnderTheOldAndTheNewNameReachTheSameParticipant)
+{
+    ASSERT_TRUE(Read(Game("A", "B", "1-0", "1") + "%replace \"A\" \"C\" \"ignored\"\n" +
+                     Game("C", "D", "1-0", "2") + Game("E", "A", "0-1", "3"))
+                    .m_Ok);
+    EXPECT_EQ(m_Tournament.m_Index.at("A"), m_Tournament.m_Index.at("C"));
+    EXPECT_EQ(Named("A").m_Name, "C");
+    EXPECT_EQ(Named("C").m_History.size(), 3u);
+}
+
+TEST_F(ReadTournament, ParametersTakeTheirLastValue)
+{
+    ASSERT_TRUE(Read("%Debug \"2\"\n%Seed \"-17\"\n%Colour \"3.5\"\n%Colour \"4.5\"\n"
+                     "%ColourRank \"x\"\n%debug \"0\"\n%Score \"1e2\"\n%Unknown \"5\"\n")
+                    .m_Ok);
+    const CParameters& parameters = m_Tournament.m_Parameters;
+    EXPECT_TRUE(parameters.m_Debug);
+    EXPECT_EQ(parameters.m_Seed, -17);
+    EXPECT_EQ(parameters.m_Colour, 4.5);
+    EXPECT_EQ(parameters.m_ColourRank, 0.0);
+    EXPECT_EQ(parameters.m_Score, 100.0);
+    EXPECT_EQ(parameters.m_PairRepeated, 99999.9);
+    EXPECT_EQ(m_Tournament.m_Participants.size(), 2u);
+
+    ASSERT_TRUE(Read("%Debug \"0\"\n").m_Ok);
+    EXPECT_FALSE(m_Tournament.m_Parameters.m_Debug);
+    ASSERT_TRUE(Read("%Debug \"2\"\n%Debug \"yes\"\n").m_Ok);
+    EXPECT_FALSE(m_Tournament.m_Parameters.m_Debug);
+}
+
+TEST_F(ReadTournament, EveryGameOverwritesBothRatings)
+{
+    ASSERT_TRUE(Read(Game("A", "B", "1-0", "1", "[WhiteElo \"2100\"]\n[BlackElo \"1900\"]\n") +
+                     Game("A", "C", "1-0", "2", "[BlackElo \"99999999999\"]\n"))
+                    .m_Ok);
+    EXPECT_EQ(Named("A").m_Elo, 0);
+    EXPECT_EQ(Named("B").m_Elo, 1900);
+    EXPECT_EQ(Named("C").m_Elo, 2147483647);
+}
+
+TEST_F(ReadTournament, RoundsBelowZeroOrAboveOneThousandAreRefused)
+{
+    ASSERT_TRUE(Read(Game("A", "B", "1-0", "1000")).m_Ok);
+    for (const char* round : {"-1", "1001", "99999999999", "20261209"})
+    {
+        const CReading reading =
+            Read("%new \"X\" \"0\"\n" + Game("A", "B", "1-0", "1") + Game("A", "C", "1-0", round));
+        EXPECT_FALSE(reading.m_Ok) << round;
+        EXPECT_EQ(reading.m_Stderr,
+                  "info string PGN-Parser: file in.pgn line 13 char 0: 'Round' out of range (in "
+                  "game above current line)\n")
+            << round;
+        EXPECT_EQ(Named("A").m_History.size(), 1u);
+    }
+}
+
+TEST_F(ReadTournament, ReadingStopsAtTheFirstDiagnosticKeepingWhatCameBefore)
+{
+    const CReading reading = Read("%remove \"A\"\n" + Game("A", "B", "1-0", "1") + "[White 5]\n");
+    EXPECT_FALSE(reading.m_Ok);
+    EXPECT_EQ(reading.m_Stdout, "Participant A has been removed.\n");
+    EXPECT_EQ(reading.m_Stderr, "info string PGN-Parser: file in.pgn line 8 char 9: string "
+                                "expected\n");
+    EXPECT_EQ(Named("A").m_History.size(), 1u);
+}
+
+TEST_F(ReadTournament, AMissingFileOrAFolderCannotBeOpened)
+{
+    EXPECT_FALSE(m_Tournament.ReadTournament(m_Folder.Path("missing.pgn").c_str()));
+    EXPECT_EQ(m_Tournament.m_Participants.size(), 2u);
+    ::testing::internal::CaptureStderr();
+    const bool folder = m_Tournament.ReadTournament(m_Folder.Path("").c_str());
+    const std::string diagnostic = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(folder);
+    EXPECT_NE(diagnostic.find("line 1 char 0: Cannot open file"), std::string::npos) << diagnostic;
+}
+} // namespace
