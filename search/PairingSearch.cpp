@@ -1,9 +1,10 @@
 #include "search/PairingSearch.h"
 
 #include "standings/Random.h"
-#include "tournament/ReservedRecords.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace
 {
@@ -14,11 +15,26 @@ constexpr int FewestForSearch = 6;
 // When every move changes the total by exactly 0, every move is accepted and no rejection is
 // ever counted. Ordinary runs end within about 1.4 stop limits of moves without a new best.
 constexpr std::int64_t MoveLimitPerStopLimit = 100;
+
+constexpr double UnitRoundoff = std::numeric_limits<double>::epsilon() / 2;
+
+// With every weight finite and not negative, every term is at least -ColourRank; other weights
+// allow no such bound.
+bool BoundsTerms(const CParameters& weights)
+{
+    for (const double weight :
+         {weights.m_PairRepeated, weights.m_Colour2, weights.m_Colour3, weights.m_Float1,
+          weights.m_Float2, weights.m_Float3, weights.m_ScoreBYE, weights.m_Score, weights.m_Colour,
+          weights.m_Rank, weights.m_ColourRank})
+        if (!std::isfinite(weight) || weight < 0)
+            return false;
+    return true;
+}
 } // namespace
 
 CPairingSearch::CPairingSearch(CVantor& tournament)
-    : m_Tournament(tournament), m_Records(static_cast<int>(tournament.m_Participants.size())),
-      m_Window(tournament.m_Window)
+    : m_Tournament(tournament), m_Participants(tournament.m_Participants.data()),
+      m_Records(static_cast<int>(tournament.m_Participants.size())), m_Window(tournament.m_Window)
 {
     const CParameters& weights = m_Tournament.m_Parameters;
     m_StopLimit = 50 * static_cast<std::int64_t>(m_Records) * m_Window + 20000;
@@ -28,20 +44,12 @@ CPairingSearch::CPairingSearch(CVantor& tournament)
     if (m_Window > 0)
         m_ColourFlipShare = static_cast<int>(1000.0 / m_Window);
     m_Best.resize(static_cast<std::size_t>(m_Records));
+    m_ChangedSinceBest.resize(static_cast<std::size_t>(m_Records));
     m_CurrentTotal = m_Tournament.TotalCost();
     m_BestTotal = m_CurrentTotal + weights.m_PairRepeated;
     m_Threshold = 10 * weights.m_PairRepeated;
-}
-
-CParticipant& CPairingSearch::Participant(int index)
-{
-    return m_Tournament.m_Participants[static_cast<std::size_t>(index)];
-}
-
-bool CPairingSearch::IsPlaying(int index) const
-{
-    return index >= FirstParticipant &&
-           !m_Tournament.m_Participants[static_cast<std::size_t>(index)].m_Absent;
+    m_TermsAreBounded = BoundsTerms(weights) && std::isfinite(m_CurrentTotal);
+    m_PeakTotal = std::abs(m_CurrentTotal);
 }
 
 int CPairingSearch::CountPlaying() const
@@ -60,15 +68,17 @@ void CPairingSearch::Run()
         // With none there is nothing to pair; with one the starting pairing already gave the bye.
         if (playing >= 2)
             PairExhaustively();
-        KeepAsBest();
+        KeepWholePairingAsBest();
         return;
     }
+    // The store starts as the starting pairing, so that from the first new best on only the
+    // records changed since need copying.
+    KeepWholePairingAsBest();
     while (m_Rejections < m_StopLimit && m_MovesSinceBest < m_MoveLimit)
         MakeMove();
-    // Without any new best the store still holds its empty default states; the pairing in hand
-    // is complete, so that is what is kept.
+    // Without any new best the pairing in hand, which is complete, is kept.
     if (!m_BestFound)
-        KeepAsBest();
+        KeepWholePairingAsBest();
 }
 
 void CPairingSearch::MakeMove()
@@ -95,6 +105,8 @@ void CPairingSearch::Account(bool accepted, double change)
         return;
     }
     m_CurrentTotal += change;
+    ++m_AcceptedSinceExact;
+    m_PeakTotal = std::max(m_PeakTotal, std::abs(m_CurrentTotal));
     if (change > 0)
     {
         m_LargestRise = std::max(m_LargestRise, change);
@@ -105,7 +117,7 @@ void CPairingSearch::Account(bool accepted, double change)
             m_LargestRise = 0.0;
         }
     }
-    else if (change < 0 && m_CurrentTotal < m_BestTotal * 1.000001)
+    else if (change < 0 && m_CurrentTotal < m_BestTotal * 1.000001 && !IsCertainlyAboveBest())
     {
         // The running total drifts through rounding, so only the exact sum decides.
         const double total = m_Tournament.TotalCost();
@@ -116,16 +128,72 @@ void CPairingSearch::Account(bool accepted, double change)
             m_RiseCount = 0;
             m_Rejections = 0;
             m_MovesSinceBest = 0;
-            KeepAsBest();
+            m_AcceptedSinceExact = 0;
+            m_AddedMagnitude = 0.0;
+            m_PeakTotal = std::abs(total);
+            KeepChangedAsBest();
             m_BestFound = true;
         }
     }
 }
 
-void CPairingSearch::KeepAsBest()
+// Whether the exact sum of the pairing in hand is certainly above the best total, so that the
+// sum need not be taken. The running total differs from the exact sum of the stored terms by at
+// most the rounding of the last exact sum and of the present one (each within n units of
+// roundoff of the terms' magnitude), of every accepted change (within 17 units of the magnitude
+// of the terms it adds up) and of every addition to the running total. The terms' magnitude is
+// bounded through the total, since no term is below -ColourRank. Twice that bound is required.
+bool CPairingSearch::IsCertainlyAboveBest() const
+{
+    if (!m_TermsAreBounded)
+        return false;
+    const double records = m_Records;
+    const double termFactor = 2.02 * records * UnitRoundoff;
+    if (termFactor >= 0.01)
+        return false;
+    const double magnitude =
+        2 * (m_PeakTotal + 2 * records * m_Tournament.m_Parameters.m_ColourRank);
+    const double drift = 2 * termFactor * magnitude + 17.2 * UnitRoundoff * m_AddedMagnitude +
+                         static_cast<double>(m_AcceptedSinceExact) * UnitRoundoff * m_PeakTotal;
+    return m_CurrentTotal - m_BestTotal > 2 * drift;
+}
+
+void CPairingSearch::NoteAccepted(int index, const CPairingState& before,
+                                  const CPairingState& after)
+{
+    m_AddedMagnitude += std::abs(before.m_Cost) + std::abs(after.m_Cost);
+    const auto record = static_cast<std::size_t>(index);
+    if (!m_ChangedSinceBest[record])
+    {
+        m_ChangedSinceBest[record] = true;
+        m_Changed.push_back(index);
+    }
+}
+
+void CPairingSearch::NoteAccepted(const CExchangeUndo& undo)
+{
+    for (std::size_t k = 0; k < undo.m_Index.size(); ++k)
+        NoteAccepted(undo.m_Index[k], undo.m_Saved[k], Participant(undo.m_Index[k]).m_Pairing);
+}
+
+void CPairingSearch::KeepChangedAsBest()
+{
+    for (const int index : m_Changed)
+    {
+        const auto record = static_cast<std::size_t>(index);
+        m_Best[record] = Participant(index).m_Pairing;
+        m_ChangedSinceBest[record] = false;
+    }
+    m_Changed.clear();
+}
+
+void CPairingSearch::KeepWholePairingAsBest()
 {
     for (int index = 0; index < m_Records; ++index)
         m_Best[static_cast<std::size_t>(index)] = Participant(index).m_Pairing;
+    for (const int index : m_Changed)
+        m_ChangedSinceBest[static_cast<std::size_t>(index)] = false;
+    m_Changed.clear();
 }
 
 void CPairingSearch::RestoreBest()

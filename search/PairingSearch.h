@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
 #include <cstdint>
@@ -32,8 +33,11 @@ public:
     double ColourFlipGate() const { return m_ColourFlipGate; }
 
 private:
-    CParticipant& Participant(int index);
-    bool IsPlaying(int index) const;
+    CParticipant& Participant(int index) { return m_Participants[index]; }
+    bool IsPlaying(int index) const
+    {
+        return index >= FirstParticipant && !m_Participants[index].m_Absent;
+    }
     int CountPlaying() const;
     int DrawPlaying();
     int DrawExchangePartner(int a);
@@ -43,10 +47,15 @@ private:
     bool ExchangeWithPartner(double& change);
     bool RotateThree(double& change);
     void Account(bool accepted, double change);
-    void KeepAsBest();
+    void NoteAccepted(int index, const CPairingState& before, const CPairingState& after);
+    void NoteAccepted(const CExchangeUndo& undo);
+    bool IsCertainlyAboveBest() const;
+    void KeepChangedAsBest();
+    void KeepWholePairingAsBest();
     void PairExhaustively();
 
     CVantor& m_Tournament;
+    CParticipant* const m_Participants; // the tournament's, which do not move during a search
     const int m_Records;
     const std::uint32_t m_Window;
     std::int64_t m_StopLimit = 0;
@@ -55,8 +64,24 @@ private:
     double m_ColourFlipGate = 0.0;
     int m_ColourFlipShare = 0;
 
+    // The best store is kept equal to the best pairing by copying only the records whose state
+    // accepted moves have changed since.
     std::vector<CPairingState> m_Best;
+    std::vector<bool> m_ChangedSinceBest;
+    std::vector<int> m_Changed;
     bool m_BestFound = false;
+
+    // No weight is negative or infinite, which bounds every term from below: the bounds of the
+    // drift and of an exchange's change hold.
+    bool m_TermsAreBounded = false;
+
+    // What bounds the drift of the running total from the exact sum since the last exact sum:
+    // the accepted moves, the sum of the magnitudes of the terms they added up, and the largest
+    // running total.
+    std::int64_t m_AcceptedSinceExact = 0;
+    double m_AddedMagnitude = 0.0;
+    double m_PeakTotal = 0.0;
+
     double m_CurrentTotal = 0.0;
     double m_BestTotal = 0.0;
     double m_Threshold = 0.0;

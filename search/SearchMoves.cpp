@@ -1,7 +1,6 @@
 #include "search/PairingSearch.h"
 
 #include "standings/Random.h"
-#include "tournament/ReservedRecords.h"
 
 // Every move applies its change first and measures it; a move whose change is not strictly
 // below the threshold is taken back at once from its saved states. The draws of each move, and
@@ -35,7 +34,11 @@ bool CPairingSearch::FlipColours(double& change)
         after += m_Tournament.EvaluateParticipant(opponent);
     change = after - before;
     if (change < m_Threshold)
+    {
+        NoteAccepted(a, savedPlayer, player.m_Pairing);
+        NoteAccepted(o, savedOpponent, opponent.m_Pairing);
         return true;
+    }
     player.m_Pairing = savedPlayer;
     opponent.m_Pairing = savedOpponent;
     return false;
@@ -74,7 +77,10 @@ bool CPairingSearch::ExchangeWithPartner(double& change)
     const int d2 = DrawRandom();
     change = m_Tournament.ExchangeOpponents(a, b, d2 % 2 == 0, d1 % 2 == 0, &m_ExchangeUndo);
     if (change < m_Threshold)
+    {
+        NoteAccepted(m_ExchangeUndo);
         return true;
+    }
     m_Tournament.UndoExchange(m_ExchangeUndo);
     return false;
 }
@@ -106,7 +112,11 @@ bool CPairingSearch::RotateThree(double& change)
         m_Tournament.ExchangeOpponents(a, c, d4 % 2 == 0, d3 % 2 == 0, &m_RotationUndo[1]);
     change = second + first;
     if (change < m_Threshold)
+    {
+        NoteAccepted(m_RotationUndo[0]);
+        NoteAccepted(m_RotationUndo[1]);
         return true;
+    }
     m_Tournament.UndoExchange(m_RotationUndo[1]);
     m_Tournament.UndoExchange(m_RotationUndo[0]);
     return false;

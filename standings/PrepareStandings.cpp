@@ -234,5 +234,6 @@ void CVantor::PrepareStandings()
 
     m_Window = WindowSize(rounds, records, absentRecords);
     PlaceParticipants(*this, 2 * rounds + 1);
+    PrepareCostTerms();
     DrawStartingPairing(*this);
 }

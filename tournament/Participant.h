@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tournament/CostTerms.h"
 #include "tournament/PairingState.h"
 #include "tournament/RoundEntry.h"
 
@@ -9,9 +10,13 @@
 
 // One record of the tournament: a real participant, or one of the two reserved records (the
 // placeholder and the bye record). Scores are in half points; colours are 1 White, 0 Black;
-// floats are +1 down, -1 up, 0 none. Everything from m_Points to m_Candidates is derived by the
-// standings and overwritten on every preparation.
-class CParticipant
+// floats are +1 down, -1 up, 0 none. Everything but the name, the absence flag, the rating and
+// the history is derived by the standings and overwritten on every preparation.
+//
+// The search reads the pairing state, the cost terms, the absence flag, the score and the place
+// of a few participants at random on every move, so those come first and the record is aligned:
+// they share one cache line.
+class alignas(64) CParticipant
 {
 public:
     // Stores one round of the history; round 0 means the next round. Rounds skipped on the way
@@ -21,12 +26,15 @@ public:
     // Whether some history entry names this opponent (fill entries name the placeholder, 0).
     bool HasPlayed(int opponent) const;
 
-    std::string m_Name;
+    CPairingState m_Pairing;
+    CCostTerms m_Terms;
     bool m_Absent = false;
-    std::int32_t m_Elo = 0;
     std::int32_t m_Points = 0;
-    double m_OppAverage = 0.0; // average opponents' score in points, not half points
     std::int32_t m_Place = 0;
+
+    std::string m_Name;
+    std::int32_t m_Elo = 0;
+    double m_OppAverage = 0.0; // average opponents' score in points, not half points
     std::int32_t m_WhiteGames = 0;
     std::int32_t m_BlackGames = 0;
     std::int32_t m_LastColour = 0; // 2 = no game against a real participant yet
@@ -35,5 +43,4 @@ public:
     std::int32_t m_PrevFloat = 0;
     std::vector<CRoundEntry> m_History;
     std::vector<int> m_Candidates;
-    CPairingState m_Pairing;
 };

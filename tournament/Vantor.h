@@ -4,6 +4,7 @@
 #include "tournament/Parameters.h"
 #include "tournament/Participant.h"
 
+#include <array>
 #include <cstdint>
 #include <iosfwd>
 #include <map>
@@ -36,8 +37,15 @@ public:
     // starting pairing with its costs.
     void PrepareStandings();
 
-    // Computes, stores and returns the participant's cost term for its current pairing state.
+    // Works out from the standings what every evaluation needs and does not depend on the
+    // opponent; the standings do it before their first evaluation.
+    void PrepareCostTerms();
+
+    // Computes, stores and returns the participant's cost term for its current pairing state;
+    // the participant is one of m_Participants.
     double EvaluateParticipant(CParticipant& participant);
+    // The same for the record with this index.
+    double EvaluateRecord(int index);
 
     // The sum of the stored terms of records 2 to n-1, in index order.
     double TotalCost() const;
@@ -59,4 +67,12 @@ public:
     std::vector<int> m_Order;      // standings order; entries 0 and 1 hold 0 and 1
     std::vector<int> m_ScoreCount; // present participants per score in half points
     std::uint32_t m_Window = 0;    // least number of nearest participants in a candidate list
+
+    // Derived from the standings for the pairing cost, beside every participant's m_Terms: every
+    // record's opponents of the rounds played side by side (m_Rounds each), the number of present
+    // participants below each score, and the float weights by the code of m_Terms.
+    std::vector<std::int32_t> m_Opponents;
+    std::vector<std::int32_t> m_ScoreBelow;
+    std::size_t m_Rounds = 0;
+    std::array<double, 4> m_FloatWeights{};
 };

@@ -36,6 +36,7 @@ protected:
         Pair(4, 5, false);
         Pair(6, 7, true);
         Pair(8, ByeRecord, true);
+        m_Tournament.PrepareCostTerms();
         for (int index = 2; index <= 8; ++index)
             m_Tournament.EvaluateParticipant(Record(index));
     }
