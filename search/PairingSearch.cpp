@@ -43,6 +43,18 @@ CPairingSearch::CPairingSearch(CVantor& tournament)
     m_ColourFlipGate = 12 * weights.m_Colour + weights.m_Colour3;
     if (m_Window > 0)
         m_ColourFlipShare = static_cast<int>(1000.0 / m_Window);
+    if (m_Records > FirstParticipant)
+        m_AnyRecord = CDivisor(static_cast<std::uint32_t>(m_Records - FirstParticipant));
+    if (m_Window > 0)
+        m_Nearest = CDivisor(m_Window);
+    m_ListLength.resize(static_cast<std::size_t>(m_Records));
+    for (int index = FirstParticipant; index < m_Records; ++index)
+    {
+        const std::size_t length = Participant(index).m_Candidates.size();
+        if (length > 0)
+            m_ListLength[static_cast<std::size_t>(index)] =
+                CDivisor(static_cast<std::uint32_t>(length));
+    }
     m_Best.resize(static_cast<std::size_t>(m_Records));
     m_ChangedSinceBest.resize(static_cast<std::size_t>(m_Records));
     m_CurrentTotal = m_Tournament.TotalCost();
@@ -170,7 +182,16 @@ void CPairingSearch::NoteAccepted(int index, const CPairingState& before,
     }
 }
 
-void CPairingSearch::NoteAccepted(const CExchangeUndo& undo)
+// An accepted exchange that was measured, before its states are put in place, and one that was
+// made, with the states it replaced.
+void CPairingSearch::NoteMeasured(const CExchangeUndo& measured)
+{
+    for (std::size_t k = 0; k < measured.m_Index.size(); ++k)
+        NoteAccepted(measured.m_Index[k], Participant(measured.m_Index[k]).m_Pairing,
+                     measured.m_Saved[k]);
+}
+
+void CPairingSearch::NoteMade(const CExchangeUndo& undo)
 {
     for (std::size_t k = 0; k < undo.m_Index.size(); ++k)
         NoteAccepted(undo.m_Index[k], undo.m_Saved[k], Participant(undo.m_Index[k]).m_Pairing);

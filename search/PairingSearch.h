@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/Divisor.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
@@ -39,7 +40,9 @@ private:
         return index >= FirstParticipant && !m_Participants[index].m_Absent;
     }
     int CountPlaying() const;
+    int DrawAnyRecord();
     int DrawPlaying();
+    int DrawCandidate(int a);
     int DrawExchangePartner(int a);
 
     void MakeMove();
@@ -48,7 +51,8 @@ private:
     bool RotateThree(double& change);
     void Account(bool accepted, double change);
     void NoteAccepted(int index, const CPairingState& before, const CPairingState& after);
-    void NoteAccepted(const CExchangeUndo& undo);
+    void NoteMeasured(const CExchangeUndo& measured);
+    void NoteMade(const CExchangeUndo& undo);
     bool IsCertainlyAboveBest() const;
     void KeepChangedAsBest();
     void KeepWholePairingAsBest();
@@ -58,6 +62,11 @@ private:
     CParticipant* const m_Participants; // the tournament's, which do not move during a search
     const int m_Records;
     const std::uint32_t m_Window;
+    // The draws are reduced by the number of records from 2 on, the window, and the length of
+    // each participant's candidate list.
+    CDivisor m_AnyRecord;
+    CDivisor m_Nearest;
+    std::vector<CDivisor> m_ListLength;
     std::int64_t m_StopLimit = 0;
     std::int64_t m_MoveLimit = 0;
     int m_AdaptationPeriod = 0;
@@ -90,7 +99,7 @@ private:
     std::int64_t m_Rejections = 0;
     std::int64_t m_MovesSinceBest = 0;
     std::int64_t m_Moves = 0;
-    CExchangeUndo m_ExchangeUndo;
+    CExchangeUndo m_Exchanged; // the records of an exchange and the states it would give them
     CExchangeUndo m_RotationUndo[2];
 };
 

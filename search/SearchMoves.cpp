@@ -2,19 +2,29 @@
 
 #include "standings/Random.h"
 
-// Every move applies its change first and measures it; a move whose change is not strictly
-// below the threshold is taken back at once from its saved states. The draws of each move, and
-// the retries that draw anew, are made in a fixed order so that a seed replays a run exactly.
+// Every move measures the change it would make; a move whose change is not strictly below the
+// threshold is rejected and leaves the pairing as it was (a rotation is made and taken back).
+// The draws of each move, and the retries that draw anew, are made in a fixed order so that a
+// seed replays a run exactly.
+
+int CPairingSearch::DrawAnyRecord()
+{
+    return FirstParticipant + static_cast<int>(m_AnyRecord.Remainder(DrawRandom()));
+}
 
 int CPairingSearch::DrawPlaying()
 {
-    const auto span = static_cast<std::uint32_t>(m_Records - 2);
     int drawn = 0;
     do
-        drawn =
-            FirstParticipant + static_cast<int>(static_cast<std::uint32_t>(DrawRandom()) % span);
+        drawn = DrawAnyRecord();
     while (!IsPlaying(drawn));
     return drawn;
+}
+
+int CPairingSearch::DrawCandidate(int a)
+{
+    const auto k = m_ListLength[static_cast<std::size_t>(a)].Remainder(DrawRandom());
+    return m_Tournament.Candidate(Participant(a).m_Candidates, k);
 }
 
 bool CPairingSearch::FlipColours(double& change)
@@ -49,55 +59,49 @@ bool CPairingSearch::FlipColours(double& change)
 int CPairingSearch::DrawExchangePartner(int a)
 {
     const CParticipant& player = Participant(a);
-    const std::vector<int>& candidates = player.m_Candidates;
-    const auto listLength = static_cast<std::uint32_t>(candidates.size());
-    const auto span = static_cast<std::uint32_t>(m_Records - 2);
     for (;;)
     {
         const int s = DrawRandom() % 100;
-        const auto draw = static_cast<std::uint32_t>(DrawRandom());
         int b = 0;
         if (s <= 49)
-            b = candidates[draw % m_Window];
+            b = m_Tournament.Candidate(player.m_Candidates, m_Nearest.Remainder(DrawRandom()));
         else if (s <= 84)
-            b = candidates[draw % listLength];
+            b = DrawCandidate(a);
         else
-            b = FirstParticipant + static_cast<int>(draw % span);
+            b = DrawAnyRecord();
         if (b != a && !Participant(b).m_Absent && player.m_Pairing.m_Opponent != b &&
             Participant(b).m_Pairing.m_Opponent != a)
             return b;
     }
 }
 
+// Most exchanges are rejected, so each is measured on copies of the four states first, and only
+// an accepted one puts its states in place.
 bool CPairingSearch::ExchangeWithPartner(double& change)
 {
     const int a = DrawPlaying();
     const int b = DrawExchangePartner(a);
     const int d1 = DrawRandom();
     const int d2 = DrawRandom();
-    change = m_Tournament.ExchangeOpponents(a, b, d2 % 2 == 0, d1 % 2 == 0, &m_ExchangeUndo);
-    if (change < m_Threshold)
-    {
-        NoteAccepted(m_ExchangeUndo);
-        return true;
-    }
-    m_Tournament.UndoExchange(m_ExchangeUndo);
-    return false;
+    change = m_Tournament.MeasureExchange(a, b, d2 % 2 == 0, d1 % 2 == 0, m_Exchanged);
+    if (!(change < m_Threshold))
+        return false;
+    NoteMeasured(m_Exchanged);
+    m_Tournament.UndoExchange(m_Exchanged);
+    return true;
 }
 
 // Boards a-a', b-b', c-c' become a-c', b-a', c-b': two exchanges, taken back in reverse order.
 bool CPairingSearch::RotateThree(double& change)
 {
     const int a = DrawPlaying();
-    const std::vector<int>& candidates = Participant(a).m_Candidates;
-    const auto listLength = static_cast<std::uint32_t>(candidates.size());
     const auto opponentOf = [this](int index) { return Participant(index).m_Pairing.m_Opponent; };
     int b = 0;
     int c = 0;
     do
     {
-        b = candidates[static_cast<std::uint32_t>(DrawRandom()) % listLength];
-        c = candidates[static_cast<std::uint32_t>(DrawRandom()) % listLength];
+        b = DrawCandidate(a);
+        c = DrawCandidate(a);
     } while (b == a || b == c || Participant(b).m_Absent || Participant(c).m_Absent ||
              opponentOf(b) == a || opponentOf(a) == b || opponentOf(c) == a || opponentOf(a) == c ||
              opponentOf(c) == b);
@@ -113,8 +117,8 @@ bool CPairingSearch::RotateThree(double& change)
     change = second + first;
     if (change < m_Threshold)
     {
-        NoteAccepted(m_RotationUndo[0]);
-        NoteAccepted(m_RotationUndo[1]);
+        NoteMade(m_RotationUndo[0]);
+        NoteMade(m_RotationUndo[1]);
         return true;
     }
     m_Tournament.UndoExchange(m_RotationUndo[1]);

@@ -66,31 +66,26 @@ void SetColourFigures(const CParameters& weights, CParticipant& participant, int
         return false;
     const std::size_t rounds = tournament.m_Rounds;
     const std::int32_t* opponents = tournament.m_Opponents.data() + index * rounds;
-    for (std::size_t round = 0; round < rounds; ++round)
-        if (opponents[round] == opponent)
-            return true;
-    return false;
+    std::size_t round = 0;
+    while (round < rounds && opponents[round] < opponent)
+        ++round;
+    return round < rounds && opponents[round] == opponent;
 }
 
 // How far two opponents' places are from the ideal distance: half a score group apart when
-// their scores are equal, otherwise scaled by the participants of all scores between them.
+// their scores are equal, otherwise scaled by the participants of all scores between them (for
+// equal scores that count is the group's size). Both cases are one quotient of integers chosen
+// without a branch, since the scores of the two are equal about half the time.
 [[gnu::always_inline]] inline double
 PlaceTerm(const CVantor& tournament, const CParticipant& participant, const CParticipant& opponent)
 {
-    const double rank = tournament.m_Parameters.m_Rank;
-    if (participant.m_Points == opponent.m_Points)
-    {
-        const double groupSize =
-            tournament.m_ScoreCount[static_cast<std::size_t>(participant.m_Points)];
-        const int doubledDistance = std::abs(2 * (opponent.m_Place - participant.m_Place));
-        const double x = (doubledDistance - groupSize) / groupSize;
-        return rank * Square(x);
-    }
     const auto [low, high] = std::minmax(participant.m_Points, opponent.m_Points);
     const int between = tournament.m_ScoreBelow[static_cast<std::size_t>(high) + 1] -
                         tournament.m_ScoreBelow[static_cast<std::size_t>(low)];
-    const double x = static_cast<double>(participant.m_Place - opponent.m_Place) / between;
-    return rank * Square(x);
+    const int distance = participant.m_Place - opponent.m_Place;
+    const int numerator = low == high ? std::abs(2 * distance) - between : distance;
+    const double x = static_cast<double>(numerator) / between;
+    return tournament.m_Parameters.m_Rank * Square(x);
 }
 
 // The term with the bye record (opponent 1) or with nobody (opponent 0, met only when the
@@ -122,27 +117,31 @@ double TermWithoutGame(const CVantor& tournament, const CParticipant& participan
     return cost;
 }
 
-// The term with another participant, given the score and place terms of their board, which are
-// the same for both players: the score difference is squared, and the place difference divided
-// by a figure that does not depend on the side (negating a quotient is exact).
+// The term of a participant in the given pairing state with another participant, given the
+// score and place terms of their board, which are the same for both players: the score
+// difference is squared, and the place difference divided by a figure that does not depend on
+// the side (negating a quotient is exact).
 [[gnu::always_inline]] inline double TermAgainst(const CVantor& tournament, std::size_t index,
+                                                 const CPairingState& state,
                                                  const CParticipant& other, double scoreTerm,
                                                  double placeTerm)
 {
     const CParameters& weights = tournament.m_Parameters;
     const CParticipant& participant = tournament.m_Participants[index];
-    const int white = participant.m_Pairing.m_White ? 1 : 0;
+    const int white = state.m_White ? 1 : 0;
 
     double cost = 0.0;
-    if (HasMet(tournament, index, participant.m_Pairing.m_Opponent))
+    if (HasMet(tournament, index, state.m_Opponent))
         cost += weights.m_PairRepeated;
+    // Subtracting or adding 0.0 changes no bit here (the sum is never -0.0), so the terms that
+    // apply only sometimes are selected without a branch.
     cost += participant.m_Terms.m_ColourOwn[white];
-    if (participant.m_Terms.m_PrefersOther[white] && participant.m_Place < other.m_Place)
-        cost -= weights.m_ColourRank;
+    const bool favoured =
+        participant.m_Terms.m_PrefersOther[white] && participant.m_Place < other.m_Place;
+    cost -= favoured ? weights.m_ColourRank : 0.0;
     const int difference = participant.m_Points - other.m_Points;
     cost += scoreTerm;
-    if (difference != 0)
-        cost += FloatTerm(tournament, participant, difference);
+    cost += difference != 0 ? FloatTerm(tournament, participant, difference) : 0.0;
     cost += placeTerm;
     return cost;
 }
@@ -153,47 +152,91 @@ double ScoreTerm(const CVantor& tournament, const CParticipant& participant,
     return tournament.m_Parameters.m_Score * Square(participant.m_Points - other.m_Points);
 }
 
-// Computes and stores the term of one record for its pairing state.
-double EvaluateOne(CVantor& tournament, int index)
+// The term of a record in the given pairing state.
+double TermOf(const CVantor& tournament, int index, const CPairingState& state)
 {
     const auto record = static_cast<std::size_t>(index);
-    CParticipant& participant = tournament.m_Participants[record];
-    CPairingState& state = participant.m_Pairing;
+    const CParticipant& participant = tournament.m_Participants[record];
     if (state.m_Opponent <= ByeRecord)
-        state.m_Cost =
-            TermWithoutGame(tournament, participant, state.m_Opponent, state.m_White ? 1 : 0);
-    else
-    {
-        const CParticipant& other =
-            tournament.m_Participants[static_cast<std::size_t>(state.m_Opponent)];
-        state.m_Cost =
-            TermAgainst(tournament, record, other, ScoreTerm(tournament, participant, other),
-                        PlaceTerm(tournament, participant, other));
-    }
-    return state.m_Cost;
+        return TermWithoutGame(tournament, participant, state.m_Opponent, state.m_White ? 1 : 0);
+    const CParticipant& other =
+        tournament.m_Participants[static_cast<std::size_t>(state.m_Opponent)];
+    return TermAgainst(tournament, record, state, other, ScoreTerm(tournament, participant, other),
+                       PlaceTerm(tournament, participant, other));
 }
 
-// Computes and stores the terms of a record and of its opponent, who is paired with it, unless
-// that is the bye record, whose term is never evaluated. Two participants share their board's
-// score and place terms, which are worked out once.
-[[gnu::always_inline]] inline void EvaluateBoard(CVantor& tournament, int first)
+// Computes the terms of the two records of a board, paired with each other in the given states,
+// into those states; the second one's unless it is the bye record, whose term is never
+// evaluated. Two participants share their board's score and place terms, worked out once.
+[[gnu::always_inline]] inline void CostBoard(const CVantor& tournament, int first,
+                                             CPairingState& firstState, int second,
+                                             CPairingState& secondState)
 {
-    const auto record = static_cast<std::size_t>(first);
-    CParticipant& participant = tournament.m_Participants[record];
-    const int second = participant.m_Pairing.m_Opponent;
     if (first < FirstParticipant || second < FirstParticipant)
     {
-        EvaluateOne(tournament, first);
+        firstState.m_Cost = TermOf(tournament, first, firstState);
         if (second != ByeRecord)
-            EvaluateOne(tournament, second);
+            secondState.m_Cost = TermOf(tournament, second, secondState);
         return;
     }
-    CParticipant& other = tournament.m_Participants[static_cast<std::size_t>(second)];
+    const CParticipant& participant = tournament.m_Participants[static_cast<std::size_t>(first)];
+    const CParticipant& other = tournament.m_Participants[static_cast<std::size_t>(second)];
     const double scoreTerm = ScoreTerm(tournament, participant, other);
     const double placeTerm = PlaceTerm(tournament, participant, other);
-    participant.m_Pairing.m_Cost = TermAgainst(tournament, record, other, scoreTerm, placeTerm);
-    other.m_Pairing.m_Cost = TermAgainst(tournament, static_cast<std::size_t>(second), participant,
-                                         scoreTerm, placeTerm);
+    firstState.m_Cost = TermAgainst(tournament, static_cast<std::size_t>(first), firstState, other,
+                                    scoreTerm, placeTerm);
+    secondState.m_Cost = TermAgainst(tournament, static_cast<std::size_t>(second), secondState,
+                                     participant, scoreTerm, placeTerm);
+}
+
+// The exchange of opponents on the states of the four records it touches: a, b, a's former
+// opponent and b's former opponent, in this order. They are the records' own states, or copies.
+// When a and b are paired with each other, one record is named twice and both names refer to
+// its one state; the steps below then act on it one after the other. Returns the change of the
+// total: the bye record's term is never evaluated and stays out of every sum, and the terms are
+// taken in the order of the four records.
+[[gnu::always_inline]] inline double
+ExchangeStates(const CVantor& tournament, const std::array<int, 4>& index, CPairingState& first,
+               CPairingState& second, CPairingState& firstFormer, CPairingState& secondFormer,
+               bool aAdapts, bool bAdapts)
+{
+    double change = 0.0;
+    const auto subtract = [&change](int record, const CPairingState& state)
+    {
+        if (record != ByeRecord)
+            change -= state.m_Cost;
+    };
+    const auto add = [&change](int record, const CPairingState& state)
+    {
+        if (record != ByeRecord)
+            change += state.m_Cost;
+    };
+    subtract(index[0], first);
+    subtract(index[1], second);
+    subtract(index[2], firstFormer);
+    subtract(index[3], secondFormer);
+
+    first.m_Opponent = index[3];
+    second.m_Opponent = index[2];
+    firstFormer.m_Opponent = index[1];
+    secondFormer.m_Opponent = index[0];
+    if (aAdapts)
+        first.m_White = !secondFormer.m_White;
+    else
+        secondFormer.m_White = !first.m_White;
+    if (bAdapts)
+        second.m_White = !firstFormer.m_White;
+    else
+        firstFormer.m_White = !second.m_White;
+
+    // The new boards are a with b's former opponent and b with a's.
+    CostBoard(tournament, index[0], first, index[3], secondFormer);
+    CostBoard(tournament, index[1], second, index[2], firstFormer);
+    add(index[0], first);
+    add(index[1], second);
+    add(index[2], firstFormer);
+    add(index[3], secondFormer);
+    return change;
 }
 } // namespace
 
@@ -218,6 +261,9 @@ void CVantor::PrepareCostTerms()
             m_Opponents[index * m_Rounds + round] = opponent;
             participant.m_Terms.m_MetMask |= MetBit(opponent);
         }
+        // Sorted, a look for an opponent ends at the first greater one.
+        std::sort(m_Opponents.begin() + static_cast<std::ptrdiff_t>(index * m_Rounds),
+                  m_Opponents.begin() + static_cast<std::ptrdiff_t>((index + 1) * m_Rounds));
         SetColourFigures(m_Parameters, participant, 0);
         SetColourFigures(m_Parameters, participant, 1);
         participant.m_Terms.m_Float[0] = FloatWeightCode(participant, -1);
@@ -227,7 +273,9 @@ void CVantor::PrepareCostTerms()
 
 double CVantor::EvaluateRecord(int index)
 {
-    return EvaluateOne(*this, index);
+    CPairingState& state = m_Participants[static_cast<std::size_t>(index)].m_Pairing;
+    state.m_Cost = TermOf(*this, index, state);
+    return state.m_Cost;
 }
 
 double CVantor::EvaluateParticipant(CParticipant& participant)
@@ -254,64 +302,40 @@ double CVantor::TotalCost() const
     return total;
 }
 
+std::array<int, 4> CVantor::ExchangedRecords(int a, int b) const
+{
+    return {a, b, m_Participants[static_cast<std::size_t>(a)].m_Pairing.m_Opponent,
+            m_Participants[static_cast<std::size_t>(b)].m_Pairing.m_Opponent};
+}
+
 double CVantor::ExchangeOpponents(int a, int b, bool aAdapts, bool bAdapts, CExchangeUndo* undo)
 {
-    const auto stateOf = [this](int index) -> CPairingState&
-    { return m_Participants[static_cast<std::size_t>(index)].m_Pairing; };
-    CPairingState& first = stateOf(a);
-    CPairingState& second = stateOf(b);
-    const int formerOfA = first.m_Opponent;
-    const int formerOfB = second.m_Opponent;
-    CPairingState& firstFormer = stateOf(formerOfA);
-    CPairingState& secondFormer = stateOf(formerOfB);
+    const std::array<int, 4> index = ExchangedRecords(a, b);
+    const auto stateOf = [this](int record) -> CPairingState&
+    { return m_Participants[static_cast<std::size_t>(record)].m_Pairing; };
+    CPairingState& first = stateOf(index[0]);
+    CPairingState& second = stateOf(index[1]);
+    CPairingState& firstFormer = stateOf(index[2]);
+    CPairingState& secondFormer = stateOf(index[3]);
     if (undo != nullptr)
     {
-        undo->m_Index = {a, b, formerOfA, formerOfB};
+        undo->m_Index = index;
         undo->m_Saved[0] = first;
         undo->m_Saved[1] = second;
         undo->m_Saved[2] = firstFormer;
         undo->m_Saved[3] = secondFormer;
     }
+    return ExchangeStates(*this, index, first, second, firstFormer, secondFormer, aAdapts, bAdapts);
+}
 
-    // The bye record's term is never evaluated and stays out of every sum; the four terms are
-    // taken in the order a, b, a's former opponent, b's former opponent.
-    double change = 0.0;
-    const auto subtract = [&change](int index, const CPairingState& state)
-    {
-        if (index != ByeRecord)
-            change -= state.m_Cost;
-    };
-    const auto add = [&change](int index, const CPairingState& state)
-    {
-        if (index != ByeRecord)
-            change += state.m_Cost;
-    };
-    subtract(a, first);
-    subtract(b, second);
-    subtract(formerOfA, firstFormer);
-    subtract(formerOfB, secondFormer);
-
-    first.m_Opponent = formerOfB;
-    second.m_Opponent = formerOfA;
-    firstFormer.m_Opponent = b;
-    secondFormer.m_Opponent = a;
-    if (aAdapts)
-        first.m_White = !secondFormer.m_White;
-    else
-        secondFormer.m_White = !first.m_White;
-    if (bAdapts)
-        second.m_White = !firstFormer.m_White;
-    else
-        firstFormer.m_White = !second.m_White;
-
-    // The new boards are a with b's former opponent and b with a's.
-    EvaluateBoard(*this, a);
-    EvaluateBoard(*this, b);
-    add(a, first);
-    add(b, second);
-    add(formerOfA, firstFormer);
-    add(formerOfB, secondFormer);
-    return change;
+double CVantor::MeasureExchange(int a, int b, bool aAdapts, bool bAdapts,
+                                CExchangeUndo& result) const
+{
+    result.m_Index = ExchangedRecords(a, b);
+    for (std::size_t k = 0; k < result.m_Index.size(); ++k)
+        result.m_Saved[k] = m_Participants[static_cast<std::size_t>(result.m_Index[k])].m_Pairing;
+    return ExchangeStates(*this, result.m_Index, result.m_Saved[0], result.m_Saved[1],
+                          result.m_Saved[2], result.m_Saved[3], aAdapts, bAdapts);
 }
 
 void CVantor::UndoExchange(const CExchangeUndo& undo)

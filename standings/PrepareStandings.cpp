@@ -97,65 +97,103 @@ std::uint32_t WindowSize(std::size_t rounds, std::size_t records, std::size_t ab
     return std::min(window, cap);
 }
 
-// The window's nearest present participants, alternately below and above (an absent position
-// uses up its turn), then everybody further away whose score is within half a point, those
-// below first.
-std::vector<int> CandidatesAt(const CVantor& tournament, std::size_t position)
-{
-    const std::vector<int>& order = tournament.m_Order;
-    const Participants& participants = tournament.m_Participants;
-    const auto at = [&](std::size_t p) -> const CParticipant&
-    { return participants[static_cast<std::size_t>(order[p])]; };
-    const std::size_t records = order.size();
-    const std::size_t window = tournament.m_Window;
-
-    std::vector<int> candidates;
-    std::size_t below = position + 1;
-    std::size_t above = position - 1;
-    const auto take = [&](std::size_t p)
-    {
-        if (!at(p).m_Absent)
-            candidates.push_back(order[p]);
-    };
-    while (candidates.size() < window && (below < records || above >= FirstParticipant))
-    {
-        if (below < records)
-            take(below++);
-        if (candidates.size() == window)
-            break;
-        if (above >= FirstParticipant)
-            take(above--);
-    }
-
-    const int points = at(position).m_Points;
-    for (; below < records && at(below).m_Points >= points - 1; ++below)
-        take(below);
-    for (; above >= FirstParticipant && at(above).m_Points <= points + 1; --above)
-        take(above);
-    return candidates;
-}
-
-void PlaceParticipants(CVantor& tournament, std::size_t scores)
+// Places, score counts and the order of the present participants, which the candidate lists
+// are ranges of; presentBefore[p] counts the present participants at positions 2 to p-1.
+void PlaceParticipants(CVantor& tournament, std::size_t scores, std::vector<int>& presentBefore)
 {
     Participants& participants = tournament.m_Participants;
     const std::size_t records = participants.size();
     const auto remotePlace = static_cast<std::int32_t>(2 * records);
     tournament.m_ScoreCount.assign(scores, 0);
+    tournament.m_PresentOrder.clear();
+    presentBefore.assign(records + 1, 0);
     for (std::size_t position = FirstParticipant; position < records; ++position)
     {
+        presentBefore[position] = static_cast<int>(tournament.m_PresentOrder.size());
         CParticipant& participant =
             participants[static_cast<std::size_t>(tournament.m_Order[position])];
         if (participant.m_Absent)
         {
             participant.m_Place = remotePlace;
-            participant.m_Candidates.clear();
             continue;
         }
         participant.m_Place = static_cast<std::int32_t>(position);
         ++tournament.m_ScoreCount[static_cast<std::size_t>(participant.m_Points)];
-        participant.m_Candidates = CandidatesAt(tournament, position);
+        tournament.m_PresentOrder.push_back(tournament.m_Order[position]);
     }
+    presentBefore[records] = static_cast<int>(tournament.m_PresentOrder.size());
     participants[ByeRecord].m_Place = remotePlace;
+}
+
+// The candidates of the participant at a position: the window's nearest present participants,
+// alternately below and above (an absent position uses up its turn), then everybody further away
+// whose score is within half a point, those below first. The order sorts by score first, so the
+// participants within reach of a score are a run of positions.
+CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
+                         const std::vector<int>& presentBefore)
+{
+    const std::vector<int>& order = tournament.m_Order;
+    const auto at = [&](std::size_t p) -> const CParticipant&
+    { return tournament.m_Participants[static_cast<std::size_t>(order[p])]; };
+    const std::size_t records = order.size();
+    const std::size_t window = tournament.m_Window;
+
+    CCandidates candidates;
+    candidates.m_NearestFirst = static_cast<std::int32_t>(tournament.m_Nearest.size());
+    std::size_t nearest = 0;
+    std::size_t below = position + 1;
+    std::size_t above = position - 1;
+    const auto take = [&](std::size_t p)
+    {
+        if (at(p).m_Absent)
+            return;
+        tournament.m_Nearest.push_back(order[p]);
+        ++nearest;
+    };
+    while (nearest < window && (below < records || above >= FirstParticipant))
+    {
+        if (below < records)
+            take(below++);
+        if (nearest == window)
+            break;
+        if (above >= FirstParticipant)
+            take(above--);
+    }
+    candidates.m_NearestCount = static_cast<std::int32_t>(nearest);
+
+    const int points = at(position).m_Points;
+    const auto firstWhere = [&](auto outOfReach)
+    {
+        return static_cast<std::size_t>(
+            std::partition_point(order.begin() + FirstParticipant, order.end(),
+                                 [&](int index)
+                                 { return !outOfReach(tournament.m_Participants[index]); }) -
+            order.begin());
+    };
+    const std::size_t belowEnd = std::max(
+        below, firstWhere([points](const CParticipant& p) { return p.m_Points < points - 1; }));
+    candidates.m_BelowFirst = presentBefore[below];
+    candidates.m_BelowCount = presentBefore[belowEnd] - presentBefore[below];
+
+    const std::size_t aboveEnd =
+        std::min(above + 1,
+                 firstWhere([points](const CParticipant& p) { return p.m_Points <= points + 1; }));
+    candidates.m_AboveFirst = presentBefore[above + 1] - 1;
+    candidates.m_AboveCount = presentBefore[above + 1] - presentBefore[aboveEnd];
+    return candidates;
+}
+
+void CollectCandidates(CVantor& tournament, const std::vector<int>& presentBefore)
+{
+    tournament.m_Nearest.clear();
+    for (std::size_t position = FirstParticipant; position < tournament.m_Order.size(); ++position)
+    {
+        CParticipant& participant =
+            tournament.m_Participants[static_cast<std::size_t>(tournament.m_Order[position])];
+        participant.m_Candidates = participant.m_Absent
+                                       ? CCandidates{}
+                                       : CandidatesAt(tournament, position, presentBefore);
+    }
 }
 
 // Consecutive present participants in index order are paired (the last one of an odd number
@@ -233,7 +271,9 @@ void CVantor::PrepareStandings()
     std::sort(m_Order.begin() + FirstParticipant, m_Order.end(), CCompareStanding(participants));
 
     m_Window = WindowSize(rounds, records, absentRecords);
-    PlaceParticipants(*this, 2 * rounds + 1);
+    std::vector<int> presentBefore;
+    PlaceParticipants(*this, 2 * rounds + 1, presentBefore);
+    CollectCandidates(*this, presentBefore);
     PrepareCostTerms();
     DrawStartingPairing(*this);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tournament/Candidates.h"
 #include "tournament/CostTerms.h"
 #include "tournament/PairingState.h"
 #include "tournament/RoundEntry.h"
@@ -13,9 +14,9 @@
 // floats are +1 down, -1 up, 0 none. Everything but the name, the absence flag, the rating and
 // the history is derived by the standings and overwritten on every preparation.
 //
-// The search reads the pairing state, the cost terms, the absence flag, the score and the place
-// of a few participants at random on every move, so those come first and the record is aligned:
-// they share one cache line.
+// The search reads the pairing state, the cost terms, the absence flag, the score, the place and
+// the candidates of a few participants at random on every move, so those come first and the
+// record is aligned: they take its first cache lines.
 class alignas(64) CParticipant
 {
 public:
@@ -31,6 +32,7 @@ public:
     bool m_Absent = false;
     std::int32_t m_Points = 0;
     std::int32_t m_Place = 0;
+    CCandidates m_Candidates;
 
     std::string m_Name;
     std::int32_t m_Elo = 0;
@@ -42,5 +44,4 @@ public:
     std::int32_t m_LastFloat = 0;
     std::int32_t m_PrevFloat = 0;
     std::vector<CRoundEntry> m_History;
-    std::vector<int> m_Candidates;
 };

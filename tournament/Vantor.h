@@ -53,6 +53,10 @@ public:
     // a takes b's opponent and b takes a's; returns the change of the total cost.
     double ExchangeOpponents(int a, int b, bool aAdapts, bool bAdapts, CExchangeUndo* undo);
     void UndoExchange(const CExchangeUndo& undo);
+    // The same change, changing nothing: result receives the four records and the states the
+    // exchange would give them, which UndoExchange then puts in place. Only for a and b whose
+    // opponents are neither each other nor the same record.
+    double MeasureExchange(int a, int b, bool aAdapts, bool bAdapts, CExchangeUndo& result) const;
 
     // Searches the cheapest pairing of the next round and replaces output with its PGN text.
     void Pair(std::string& output);
@@ -64,15 +68,33 @@ public:
     CParameters m_Parameters;
     std::map<std::string, int> m_Index;
     std::vector<CParticipant> m_Participants;
-    std::vector<int> m_Order;      // standings order; entries 0 and 1 hold 0 and 1
-    std::vector<int> m_ScoreCount; // present participants per score in half points
-    std::uint32_t m_Window = 0;    // least number of nearest participants in a candidate list
+    std::vector<int> m_Order;        // standings order; entries 0 and 1 hold 0 and 1
+    std::vector<int> m_ScoreCount;   // present participants per score in half points
+    std::uint32_t m_Window = 0;      // least number of nearest participants in a candidate list
+    std::vector<int> m_PresentOrder; // the present participants in standings order
+    std::vector<int> m_Nearest;      // the nearest candidates of every present participant
+
+    // The candidate of this list at position k (the list's own order, from 0).
+    int Candidate(const CCandidates& candidates, std::size_t k) const
+    {
+        if (k < static_cast<std::size_t>(candidates.m_NearestCount))
+            return m_Nearest[static_cast<std::size_t>(candidates.m_NearestFirst) + k];
+        k -= static_cast<std::size_t>(candidates.m_NearestCount);
+        if (k < static_cast<std::size_t>(candidates.m_BelowCount))
+            return m_PresentOrder[static_cast<std::size_t>(candidates.m_BelowFirst) + k];
+        k -= static_cast<std::size_t>(candidates.m_BelowCount);
+        return m_PresentOrder[static_cast<std::size_t>(candidates.m_AboveFirst) - k];
+    }
 
     // Derived from the standings for the pairing cost, beside every participant's m_Terms: every
-    // record's opponents of the rounds played side by side (m_Rounds each), the number of present
-    // participants below each score, and the float weights by the code of m_Terms.
+    // record's opponents of the rounds played, sorted, side by side (m_Rounds each), the number
+    // of present participants below each score, and the float weights by the code of m_Terms.
     std::vector<std::int32_t> m_Opponents;
     std::vector<std::int32_t> m_ScoreBelow;
     std::size_t m_Rounds = 0;
     std::array<double, 4> m_FloatWeights{};
+
+private:
+    // a, b, a's opponent and b's opponent: the records an exchange of a and b touches.
+    std::array<int, 4> ExchangedRecords(int a, int b) const;
 };

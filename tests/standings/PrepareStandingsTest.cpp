@@ -35,7 +35,7 @@ TEST_F(PrepareStandings, EightPresentGiveWindowSixAndAlternatingCandidates)
     // Position 4: window from positions 5, 3, 6, 2, 7, 8, then the extension below reaches 9.
     const std::vector<int> expected{AtPosition(5), AtPosition(3), AtPosition(6), AtPosition(2),
                                     AtPosition(7), AtPosition(8), AtPosition(9)};
-    EXPECT_EQ(Record(AtPosition(4)).m_Candidates, expected);
+    EXPECT_EQ(CandidatesOf(m_Tournament, Record(AtPosition(4))), expected);
     EXPECT_EQ(m_Tournament.m_ScoreCount, std::vector<int>{8});
     EXPECT_EQ(Record(ByeRecord).m_Place, 20);
 }
@@ -54,7 +54,7 @@ TEST_F(PrepareStandings, ExtensionsStopAtTheFirstScoreTooFarAway)
     EXPECT_EQ(Record(AtPosition(2)).m_Candidates.size(), 20u);
     // Position 14 has twelve winners above and everybody below within reach: 20 nearest
     // (positions 15..24 below, 13..4 above), then below 25..27 none (0 < 2 - 1), above 3, 2.
-    const auto& middle = Record(AtPosition(14)).m_Candidates;
+    const auto middle = CandidatesOf(m_Tournament, Record(AtPosition(14)));
     ASSERT_EQ(middle.size(), 22u);
     EXPECT_EQ(middle[20], AtPosition(3));
     EXPECT_EQ(middle[21], AtPosition(2));
@@ -76,7 +76,7 @@ TEST_F(PrepareStandings, AbsentParticipantsKeepPositionsAndUseUpTurns)
     EXPECT_EQ(Record(8).m_Place, 5);
     // Position 5 (record 8): below 6 (rec 7), above 4 absent, below 7 absent, above 3 (rec 10),
     // below 8 (rec 5), above 2 (rec 11), below 9 (rec 4), below 10 (rec 3); then 11 (rec 2).
-    EXPECT_EQ(Record(8).m_Candidates, (std::vector<int>{7, 10, 5, 11, 4, 3, 2}));
+    EXPECT_EQ(CandidatesOf(m_Tournament, Record(8)), (std::vector<int>{7, 10, 5, 11, 4, 3, 2}));
     EXPECT_EQ(Record(PlaceholderRecord).m_Pairing.m_Opponent, Record(9).m_Pairing.m_Opponent);
     EXPECT_FALSE(Record(9).m_Pairing.m_White);
     EXPECT_EQ(Record(9).m_Pairing.m_Cost, 0.0);
@@ -173,8 +173,8 @@ TEST_F(PrepareStandings, TwoPresentParticipantsHaveAWindowOfZero)
     AddRatedParticipants(3);
     m_Tournament.PrepareStandings();
     EXPECT_EQ(m_Tournament.m_Window, 0u);
-    EXPECT_EQ(Record(2).m_Candidates, std::vector<int>{3});
-    EXPECT_EQ(Record(3).m_Candidates, std::vector<int>{2});
+    EXPECT_EQ(CandidatesOf(m_Tournament, Record(2)), std::vector<int>{3});
+    EXPECT_EQ(CandidatesOf(m_Tournament, Record(3)), std::vector<int>{2});
 }
 
 TEST_F(PrepareStandings, WindowGrowsWithRounds)

@@ -4,6 +4,7 @@
 #include "tournament/Vantor.h"
 
 #include <string>
+#include <vector>
 
 // Builds tournaments in memory: the two reserved records first, as the reader creates them.
 inline void AddReservedRecords(CVantor& tournament)
@@ -31,4 +32,13 @@ inline void RecordGame(CVantor& tournament, int white, int black, int round, int
     if (black != ByeRecord)
         tournament.m_Participants[static_cast<std::size_t>(black)].SetResult(white, round, false,
                                                                              2 - whitePoints);
+}
+
+// A participant's candidates listed in their order.
+inline std::vector<int> CandidatesOf(const CVantor& tournament, const CParticipant& participant)
+{
+    std::vector<int> candidates;
+    for (std::size_t k = 0; k < participant.m_Candidates.size(); ++k)
+        candidates.push_back(tournament.Candidate(participant.m_Candidates, k));
+    return candidates;
 }
