@@ -1,3 +1,4 @@
+#include "SimulatedTournament.h"
 #include "standings/Random.h"
 #include "support/TournamentBuilder.h"
 
@@ -187,3 +188,63 @@ TEST_F(PrepareStandings, WindowGrowsWithRounds)
     EXPECT_EQ(m_Tournament.m_Window, 22u);
 }
 } // namespace
+
+namespace
+{
+// The candidate list walked position by position, the way the rule reads: the window's nearest
+// present participants in turns below and above (an absent position uses up its turn), then the
+// present ones further below and further above while within half a point.
+std::vector<int> CandidatesByTheRule(const CVantor& tournament, std::size_t position)
+{
+    const auto& order = tournament.m_Order;
+    const auto at = [&](std::size_t p) -> const CParticipant&
+    { return tournament.m_Participants[static_cast<std::size_t>(order[p])]; };
+    std::vector<int> list;
+    std::size_t below = position + 1;
+    std::size_t above = position - 1;
+    const auto take = [&](std::size_t p)
+    {
+        if (!at(p).m_Absent)
+            list.push_back(order[p]);
+    };
+    while (list.size() < tournament.m_Window && (below < order.size() || above >= 2))
+    {
+        if (below < order.size())
+            take(below++);
+        if (list.size() == tournament.m_Window)
+            break;
+        if (above >= 2)
+            take(above--);
+    }
+    const int points = at(position).m_Points;
+    for (; below < order.size() && at(below).m_Points >= points - 1; ++below)
+        take(below);
+    for (; above >= 2 && at(above).m_Points <= points + 1; --above)
+        take(above);
+    return list;
+}
+} // namespace
+
+TEST(CandidateLists, AgreeWithTheRuleInFieldsWithAbsences)
+{
+    for (const auto& [participants, rounds] :
+         {std::pair{9, 1}, std::pair{60, 5}, std::pair{301, 9}})
+    {
+        CVantor tournament;
+        StartField(tournament, participants);
+        BuildHistory(tournament, rounds);
+        tournament.m_Participants[7].m_Absent = true;
+        SeedRandom(1);
+        tournament.PrepareStandings();
+        for (std::size_t position = 2; position < tournament.m_Order.size(); ++position)
+        {
+            const CParticipant& participant =
+                tournament.m_Participants[static_cast<std::size_t>(tournament.m_Order[position])];
+            const std::vector<int> expected = participant.m_Absent
+                                                  ? std::vector<int>{}
+                                                  : CandidatesByTheRule(tournament, position);
+            ASSERT_EQ(CandidatesOf(tournament, participant), expected)
+                << participants << " participants, position " << position;
+        }
+    }
+}
