@@ -154,7 +154,8 @@ void CPairingSearch::Account(bool accepted, double change)
 // most the rounding of the last exact sum and of the present one (each within n units of
 // roundoff of the terms' magnitude), of every accepted change (within 17 units of the magnitude
 // of the terms it adds up) and of every addition to the running total. The terms' magnitude is
-// bounded through the total, since no term is below -ColourRank. Twice that bound is required.
+// bounded through the largest running total, since no term is below -ColourRank, as long as the
+// drift is small beside it. Twice the bound is required.
 bool CPairingSearch::IsCertainlyAboveBest() const
 {
     if (!m_TermsAreBounded)
@@ -167,7 +168,7 @@ bool CPairingSearch::IsCertainlyAboveBest() const
         2 * (m_PeakTotal + 2 * records * m_Tournament.m_Parameters.m_ColourRank);
     const double drift = 2 * termFactor * magnitude + 17.2 * UnitRoundoff * m_AddedMagnitude +
                          static_cast<double>(m_AcceptedSinceExact) * UnitRoundoff * m_PeakTotal;
-    return m_CurrentTotal - m_BestTotal > 2 * drift;
+    return drift < 0.1 * magnitude && m_CurrentTotal - m_BestTotal > 2 * drift;
 }
 
 void CPairingSearch::NoteAccepted(int index, const CPairingState& before,
