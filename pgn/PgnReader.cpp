@@ -45,6 +45,23 @@ CPgnReader::CPgnReader(const char* fileName) : m_Stream(fileName), m_FileName(fi
         return;
     }
     GetChar();
+    SkipByteOrderMark();
+}
+
+// Editors put a UTF-8 byte-order mark before the first line. It is no part of that line: the
+// columns count from the character behind it, so that a % there still opens an escape line.
+// Outside a string a lone 0xEF would only start a symbol that is dropped as a move, so skipping
+// it where the rest of the mark does not follow changes nothing.
+void CPgnReader::SkipByteOrderMark()
+{
+    if (m_Current != '\xEF' || m_Stream.peek() != 0xBB)
+        return;
+    GetChar();
+    if (m_Stream.peek() != 0xBF)
+        return;
+    GetChar();
+    m_Column = 0;
+    GetChar();
 }
 
 bool CPgnReader::GetChar()

@@ -55,6 +55,7 @@ public:
 private:
     // Any failed state counts as the end, so a reader whose file did not open yields nothing.
     bool AtEnd() const { return !m_Stream.good(); }
+    void SkipByteOrderMark();
     bool ReadTagPair(CPgnGame& game, std::string& expectedResult);
     bool SkipVariation();
     bool ReadEscapeLine(CPgnGame& game);

@@ -1,6 +1,21 @@
 #include "pgn/PgnReader.h"
 
+#include <algorithm>
 #include <cstddef>
+
+namespace
+{
+// A stray string may be a whole file whose opening quotation mark was never closed: the
+// diagnostic shows only its beginning, on the one line it is given.
+constexpr std::size_t LongestQuotedText = 60;
+
+std::string Excerpt(const std::string& text)
+{
+    const std::size_t lineEnd = text.find_first_of("\r\n");
+    const std::size_t length = std::min(lineEnd, LongestQuotedText);
+    return length < text.size() ? text.substr(0, length) + "..." : text;
+}
+} // namespace
 
 bool CPgnReader::ReadGame(CPgnGame& game)
 {
@@ -37,7 +52,7 @@ bool CPgnReader::ReadGame(CPgnGame& game)
             }
             return CheckTags(game);
         case PgnToken::String:
-            Error("unexpected string ", m_Token.c_str());
+            Error("unexpected string ", Excerpt(m_Token).c_str());
             return false;
         case PgnToken::LeftParenthesis:
             if (!SkipVariation())
