@@ -14,6 +14,11 @@ namespace
 // every history that long.
 constexpr int LatestAcceptedRound = 1000;
 
+// The standings give every participant a candidate list that may hold the whole field, so memory
+// and time grow with the square of the field; beyond this many names the file is not a
+// tournament but a list of names.
+constexpr std::size_t MostParticipants = 10000;
+
 const std::string& TagValue(const CPgnGame& game, const std::string& tag)
 {
     static const std::string none;
@@ -67,6 +72,20 @@ bool AddGame(CVantor& tournament, CPgnReader& reader, const CPgnGame& game, int&
     return true;
 }
 
+// The placeholder and the bye record belong to the program, not to the director: a removed bye
+// record or a present placeholder would shift the standings' window, and a participant renamed
+// "BYE" would receive every later bye as a game of his own. Commands that would change them are
+// refused with a message and change nothing.
+bool RefusesReserved(const CVantor& tournament, const std::string& command, const std::string& name)
+{
+    const auto known = tournament.m_Index.find(name);
+    if (known == tournament.m_Index.end() || known->second >= FirstParticipant)
+        return false;
+    std::cout << "Command " << command << " ignored: " << name
+              << " is the name of a reserved record." << std::endl;
+    return true;
+}
+
 void ChangeParticipantList(CVantor& tournament, const std::string& command, const std::string& name,
                            const CPgnGame& escape, int latestRound)
 {
@@ -82,6 +101,9 @@ void ChangeParticipantList(CVantor& tournament, const std::string& command, cons
     }
     else if (command == "replace" && second != escape.end())
     {
+        if (RefusesReserved(tournament, command, name) ||
+            RefusesReserved(tournament, command, second->second))
+            return;
         // The old name stays known, so games under either name reach the same participant.
         const int index = tournament.GetIndex(name);
         tournament.m_Index[second->second] = index;
@@ -89,7 +111,8 @@ void ChangeParticipantList(CVantor& tournament, const std::string& command, cons
         std::cout << "Participant " << name << " has been replaced by " << second->second
                   << AfterRound(latestRound) << "." << std::endl;
     }
-    else if (command == "remove" || command == "comeback")
+    else if ((command == "remove" || command == "comeback") &&
+             !RefusesReserved(tournament, command, name))
     {
         const bool removing = command == "remove";
         tournament.m_Participants[static_cast<std::size_t>(tournament.GetIndex(name))].m_Absent =
@@ -133,6 +156,16 @@ bool SetParameter(CParameters& parameters, const std::string& keyword, const std
     return false;
 }
 
+// Checked after every record, so that the field never grows past the limit.
+bool IsWithinFieldLimit(const CVantor& tournament, CPgnReader& reader)
+{
+    if (tournament.m_Participants.size() <= FirstParticipant + MostParticipants)
+        return true;
+    const std::string message = "more than " + std::to_string(MostParticipants) + " participants";
+    reader.Error(message.c_str());
+    return false;
+}
+
 // Command words are compared exactly; a word that is none of the known ones is ignored.
 void ApplyEscape(CVantor& tournament, const CPgnGame& escape, int latestRound)
 {
@@ -161,6 +194,8 @@ bool CVantor::ReadTournament(const char* fileName)
         if (record.count("%") != 0)
             ApplyEscape(*this, record, latestRound);
         else if (!AddGame(*this, reader, record, latestRound))
+            return false;
+        if (!IsWithinFieldLimit(*this, reader))
             return false;
     }
     return reader.IsOk();
