@@ -11,8 +11,10 @@
 // arguments were wrong, the input could not be read or the output could not be written.
 int main(int argc, char** argv)
 {
-    // A file size limit must fail the write, not kill the run half way through it.
+    // A file size limit must fail the write, not kill the run half way through it; a console
+    // that has gone away (a pipe whose reader quit) must not keep the round from being written.
     std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
     std::cout << "Vantor beta 3\n"
               << "Swiss pairings for chess tournaments, by the Vantor developers" << std::endl;
     if (argc != 3)
