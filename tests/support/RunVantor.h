@@ -19,15 +19,19 @@ struct CVantorRun
 };
 
 // Runs the program with exactly these arguments, no shell in between, in the folder given.
+// Standard output goes to a file unless another descriptor is given for it.
 inline CVantorRun RunVantor(const std::vector<std::string>& arguments,
-                            const CTemporaryFolder& folder)
+                            const CTemporaryFolder& folder, int standardOutput = -1)
 {
     const std::string outPath = folder.Path("stdout.txt");
     const std::string errPath = folder.Path("stderr.txt");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
+    if (standardOutput >= 0)
+        posix_spawn_file_actions_adddup2(&actions, standardOutput, 1);
+    else
+        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
     std::vector<std::string> words{VANTOR_EXECUTABLE};
