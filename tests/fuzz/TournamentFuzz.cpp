@@ -1,0 +1,108 @@
+// Feeds arbitrary bytes to the whole program as its input file: the tournament is read and, when
+// the field is small enough for a short search, paired and written. Besides the sanitizers'
+// checks it traps when a run breaks a promise of the program: every playing participant has
+// exactly one opponent with the opposite colour, and the written round reads back without a
+// diagnostic as one game per board that names every playing participant exactly once.
+#include "standings/Random.h"
+#include "support/PairingFault.h"
+#include "support/ReadBoardNames.h"
+#include "tournament/ReservedRecords.h"
+#include "tournament/Vantor.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+namespace
+{
+// Beyond this many records (reserved ones included) a search takes too long per input.
+constexpr std::size_t MostRecordsToPair = 40;
+
+// Swallows the console output of the reading and of the search.
+class CDiscard : public std::streambuf
+{
+protected:
+    std::streamsize xsputn(const char*, std::streamsize size) override { return size; }
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+};
+
+CDiscard Discard;
+std::string InputName;
+std::string RoundName;
+
+void WriteFile(const std::string& name, const char* bytes, std::size_t size)
+{
+    std::ofstream file(name, std::ios::binary | std::ios::trunc);
+    file.write(bytes, static_cast<std::streamsize>(size));
+}
+
+// The names that the boards must show: every playing participant's, and the bye record's when
+// somebody gets the bye.
+std::vector<std::string> PlayingNames(const CVantor& tournament)
+{
+    const auto& participants = tournament.m_Participants;
+    std::vector<std::string> names;
+    for (std::size_t index = FirstParticipant; index < participants.size(); ++index)
+    {
+        if (participants[index].m_Absent)
+            continue;
+        names.push_back(participants[index].m_Name);
+        if (participants[index].m_Pairing.m_Opponent == ByeRecord)
+            names.push_back(participants[ByeRecord].m_Name);
+    }
+    return names;
+}
+
+bool WritesEveryBoardOnce(const CVantor& tournament, const std::string& round)
+{
+    WriteFile(RoundName, round.data(), round.size());
+    std::vector<std::string> written;
+    if (!ReadBoardNames(RoundName, written))
+        return false;
+    std::vector<std::string> expected = PlayingNames(tournament);
+    std::sort(written.begin(), written.end());
+    std::sort(expected.begin(), expected.end());
+    return written == expected;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    std::cout.rdbuf(&Discard);
+    std::cerr.rdbuf(&Discard);
+    const std::filesystem::path shm = "/dev/shm";
+    const auto folder =
+        std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
+    const std::string stem = (folder / ("vantor-fuzz-" + std::to_string(getpid()))).string();
+    InputName = stem + "-input.pgn";
+    RoundName = stem + "-round.pgn";
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    WriteFile(InputName, reinterpret_cast<const char*>(data), size);
+    // Seed 0 leaves the generator as it is; each input starts from the state of a fresh run so
+    // that a finding replays on its own.
+    SeedRandom(1);
+    CVantor tournament;
+    if (tournament.ReadTournament(InputName.c_str()) &&
+        tournament.m_Participants.size() <= MostRecordsToPair)
+    {
+        std::string round;
+        tournament.Pair(round);
+        if (!PairingFault(tournament).empty() || !WritesEveryBoardOnce(tournament, round))
+            __builtin_trap();
+    }
+    std::filesystem::remove(InputName);
+    std::filesystem::remove(RoundName);
+    return 0;
+}
