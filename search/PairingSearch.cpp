@@ -178,24 +178,17 @@ void CPairingSearch::NoteAccepted(int index, const CPairingState& before,
     const auto record = static_cast<std::size_t>(index);
     if (!m_ChangedSinceBest[record])
     {
-        m_ChangedSinceBest[record] = true;
+        m_ChangedSinceBest[record] = 1;
         m_Changed.push_back(index);
     }
 }
 
-// An accepted exchange that was measured, before its states are put in place, and one that was
-// made, with the states it replaced.
+// An accepted exchange that was measured, before its states are put in place.
 void CPairingSearch::NoteMeasured(const CExchangeUndo& measured)
 {
     for (std::size_t k = 0; k < measured.m_Index.size(); ++k)
         NoteAccepted(measured.m_Index[k], Participant(measured.m_Index[k]).m_Pairing,
                      measured.m_Saved[k]);
-}
-
-void CPairingSearch::NoteMade(const CExchangeUndo& undo)
-{
-    for (std::size_t k = 0; k < undo.m_Index.size(); ++k)
-        NoteAccepted(undo.m_Index[k], undo.m_Saved[k], Participant(undo.m_Index[k]).m_Pairing);
 }
 
 void CPairingSearch::KeepChangedAsBest()
@@ -204,7 +197,7 @@ void CPairingSearch::KeepChangedAsBest()
     {
         const auto record = static_cast<std::size_t>(index);
         m_Best[record] = Participant(index).m_Pairing;
-        m_ChangedSinceBest[record] = false;
+        m_ChangedSinceBest[record] = 0;
     }
     m_Changed.clear();
 }
@@ -214,7 +207,7 @@ void CPairingSearch::KeepWholePairingAsBest()
     for (int index = 0; index < m_Records; ++index)
         m_Best[static_cast<std::size_t>(index)] = Participant(index).m_Pairing;
     for (const int index : m_Changed)
-        m_ChangedSinceBest[static_cast<std::size_t>(index)] = false;
+        m_ChangedSinceBest[static_cast<std::size_t>(index)] = 0;
     m_Changed.clear();
 }
 

@@ -52,7 +52,6 @@ private:
     void Account(bool accepted, double change);
     void NoteAccepted(int index, const CPairingState& before, const CPairingState& after);
     void NoteMeasured(const CExchangeUndo& measured);
-    void NoteMade(const CExchangeUndo& undo);
     bool IsCertainlyAboveBest() const;
     void KeepChangedAsBest();
     void KeepWholePairingAsBest();
@@ -76,7 +75,7 @@ private:
     // The best store is kept equal to the best pairing by copying only the records whose state
     // accepted moves have changed since.
     std::vector<CPairingState> m_Best;
-    std::vector<bool> m_ChangedSinceBest;
+    std::vector<std::uint8_t> m_ChangedSinceBest;
     std::vector<int> m_Changed;
     bool m_BestFound = false;
 
@@ -99,8 +98,8 @@ private:
     std::int64_t m_Rejections = 0;
     std::int64_t m_MovesSinceBest = 0;
     std::int64_t m_Moves = 0;
-    CExchangeUndo m_Exchanged; // the records of an exchange and the states it would give them
-    CExchangeUndo m_RotationUndo[2];
+    CExchangeUndo m_Exchanged;  // the records of an exchange and the states it would give them
+    CExchangeUndo m_Rotated[2]; // the same for the two exchanges of a rotation
 };
 
 // The whole pairing of a run: seeds the generator, prepares the standings, searches, reports the

@@ -2,8 +2,10 @@
 
 #include "standings/Random.h"
 
+#include <array>
+
 // Every move measures the change it would make; a move whose change is not strictly below the
-// threshold is rejected and leaves the pairing as it was (a rotation is made and taken back).
+// threshold is rejected and leaves the pairing as it was.
 // The draws of each move, and the retries that draw anew, are made in a fixed order so that a
 // seed replays a run exactly.
 
@@ -21,7 +23,8 @@ int CPairingSearch::DrawPlaying()
     return drawn;
 }
 
-int CPairingSearch::DrawCandidate(int a)
+// Inlined by force: every rotation draws candidates again and again until they fit.
+[[gnu::always_inline]] inline int CPairingSearch::DrawCandidate(int a)
 {
     const auto k = m_ListLength[static_cast<std::size_t>(a)].Remainder(DrawRandom());
     return m_Tournament.Candidate(Participant(a).m_Candidates, k);
@@ -91,7 +94,8 @@ bool CPairingSearch::ExchangeWithPartner(double& change)
     return true;
 }
 
-// Boards a-a', b-b', c-c' become a-c', b-a', c-b': two exchanges, taken back in reverse order.
+// Boards a-a', b-b', c-c' become a-c', b-a', c-b': two exchanges, the second on the states the
+// first leaves, measured together; only an accepted rotation puts the states in place.
 bool CPairingSearch::RotateThree(double& change)
 {
     const int a = DrawPlaying();
@@ -106,22 +110,22 @@ bool CPairingSearch::RotateThree(double& change)
              opponentOf(b) == a || opponentOf(a) == b || opponentOf(c) == a || opponentOf(a) == c ||
              opponentOf(c) == b);
 
-    const int d1 = DrawRandom();
-    const int d2 = DrawRandom();
-    const double first =
-        m_Tournament.ExchangeOpponents(a, b, d2 % 2 == 0, d1 % 2 == 0, &m_RotationUndo[0]);
-    const int d3 = DrawRandom();
-    const int d4 = DrawRandom();
-    const double second =
-        m_Tournament.ExchangeOpponents(a, c, d4 % 2 == 0, d3 % 2 == 0, &m_RotationUndo[1]);
-    change = second + first;
-    if (change < m_Threshold)
+    // For each exchange, d1 then d2 are drawn; a adapts when d2 is even, its partner when d1 is.
+    std::array<bool, 4> adapts{};
+    for (std::size_t exchange = 0; exchange < 2; ++exchange)
     {
-        NoteMade(m_RotationUndo[0]);
-        NoteMade(m_RotationUndo[1]);
-        return true;
+        const int d1 = DrawRandom();
+        const int d2 = DrawRandom();
+        adapts[2 * exchange] = d2 % 2 == 0;
+        adapts[2 * exchange + 1] = d1 % 2 == 0;
     }
-    m_Tournament.UndoExchange(m_RotationUndo[1]);
-    m_Tournament.UndoExchange(m_RotationUndo[0]);
-    return false;
+    change = m_Tournament.MeasureRotation(a, b, c, adapts, m_Rotated[0], m_Rotated[1]);
+    if (!(change < m_Threshold))
+        return false;
+    for (const CExchangeUndo& exchange : m_Rotated)
+    {
+        NoteMeasured(exchange);
+        m_Tournament.UndoExchange(exchange);
+    }
+    return true;
 }

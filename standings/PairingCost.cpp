@@ -338,6 +338,31 @@ double CVantor::MeasureExchange(int a, int b, bool aAdapts, bool bAdapts,
                           result.m_Saved[2], result.m_Saved[3], aAdapts, bAdapts);
 }
 
+double CVantor::MeasureRotation(int a, int b, int c, const std::array<bool, 4>& adapts,
+                                CExchangeUndo& first, CExchangeUndo& second) const
+{
+    const auto stateOf = [this](int record)
+    { return m_Participants[static_cast<std::size_t>(record)].m_Pairing; };
+    first.m_Index = ExchangedRecords(a, b);
+    CPairingState aState = stateOf(a);
+    CPairingState bState = stateOf(b);
+    CPairingState formerOfAState = stateOf(first.m_Index[2]);
+    CPairingState formerOfBState = stateOf(first.m_Index[3]);
+    const double firstChange = ExchangeStates(*this, first.m_Index, aState, bState, formerOfAState,
+                                              formerOfBState, adapts[0], adapts[1]);
+    first.m_Saved = {aState, bState, formerOfAState, formerOfBState};
+
+    // After the first exchange a plays b's former opponent; c and its opponent are untouched.
+    second.m_Index = {a, c, first.m_Index[3], stateOf(c).m_Opponent};
+    CPairingState cState = stateOf(c);
+    CPairingState formerOfCState = stateOf(second.m_Index[3]);
+    const double secondChange =
+        ExchangeStates(*this, second.m_Index, aState, cState, formerOfBState, formerOfCState,
+                       adapts[2], adapts[3]);
+    second.m_Saved = {aState, cState, formerOfBState, formerOfCState};
+    return secondChange + firstChange;
+}
+
 void CVantor::UndoExchange(const CExchangeUndo& undo)
 {
     const auto restore = [&](std::size_t k)

@@ -57,6 +57,12 @@ public:
     // exchange would give them, which UndoExchange then puts in place. Only for a and b whose
     // opponents are neither each other nor the same record.
     double MeasureExchange(int a, int b, bool aAdapts, bool bAdapts, CExchangeUndo& result) const;
+    // The change of an exchange of a and b followed by one of a and c, with the colour flags of
+    // the two (aAdapts and bAdapts of each), changing nothing: first and second receive the
+    // states each exchange would give its records, to be put in place in that order. Only for
+    // a, b, c and their opponents all different.
+    double MeasureRotation(int a, int b, int c, const std::array<bool, 4>& adapts,
+                           CExchangeUndo& first, CExchangeUndo& second) const;
 
     // Searches the cheapest pairing of the next round and replaces output with its PGN text.
     void Pair(std::string& output);
