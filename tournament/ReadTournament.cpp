@@ -14,9 +14,9 @@ namespace
 // every history that long.
 constexpr int LatestAcceptedRound = 1000;
 
-// The standings give every participant a candidate list that may hold the whole field, so memory
-// and time grow with the square of the field; beyond this many names the file is not a
-// tournament but a list of names.
+// The search runs longer the larger the field, and each of its moves reaches further through
+// memory: ten thousand participants are paired within seconds, ten times as many would take
+// many minutes. A field beyond this is no tournament but a runaway file.
 constexpr std::size_t MostParticipants = 10000;
 
 const std::string& TagValue(const CPgnGame& game, const std::string& tag)
