@@ -15,9 +15,9 @@ namespace
 constexpr int LatestAcceptedRound = 1000;
 
 // The search runs longer the larger the field, and each of its moves reaches further through
-// memory: ten thousand participants are paired within seconds, ten times as many would take
-// many minutes. A field beyond this is no tournament but a runaway file.
-constexpr std::size_t MostParticipants = 10000;
+// memory: twenty thousand participants are paired within a minute, a hundred thousand within
+// minutes. A field beyond this is no tournament but a runaway file.
+constexpr std::size_t MostParticipants = 100000;
 
 const std::string& TagValue(const CPgnGame& game, const std::string& tag)
 {

@@ -1,4 +1,4 @@
-#include "pgn/PgnReader.h"
+#include "support/ReadBoardNames.h"
 #include "support/RunVantor.h"
 #include "support/TemporaryFolder.h"
 
@@ -17,12 +17,11 @@ struct CBoard
 
 std::vector<CBoard> BoardsOf(const std::string& path)
 {
+    std::vector<std::string> names;
+    EXPECT_TRUE(ReadBoardNames(path, names));
     std::vector<CBoard> boards;
-    CPgnReader reader(path.c_str());
-    CPgnGame game;
-    while (reader.ReadGame(game))
-        boards.push_back({game.at("White"), game.at("Black")});
-    EXPECT_TRUE(reader.IsOk());
+    for (std::size_t k = 0; k + 1 < names.size(); k += 2)
+        boards.push_back({names[k], names[k + 1]});
     return boards;
 }
 
