@@ -15,9 +15,10 @@ namespace
 constexpr int LatestAcceptedRound = 1000;
 
 // The search runs longer the larger the field, and each of its moves reaches further through
-// memory: twenty thousand participants are paired within a minute, a hundred thousand within
-// minutes. A field beyond this is no tournament but a runaway file.
-constexpr std::size_t MostParticipants = 100000;
+// memory: before the first round, twenty thousand participants are paired in 15 seconds, thirty
+// thousand in 50, forty thousand in two and a half minutes. A field beyond this is no tournament
+// but a runaway file.
+constexpr std::size_t MostParticipants = 30000;
 
 const std::string& TagValue(const CPgnGame& game, const std::string& tag)
 {
