@@ -35,9 +35,13 @@ std::uint8_t FloatWeightCode(const CParticipant& participant, int direction)
     return 0;
 }
 
+// The float term for a score difference; none without one.
 double FloatTerm(const CVantor& tournament, const CParticipant& participant, int difference)
 {
-    return tournament.m_FloatWeights[participant.m_Terms.m_Float[difference > 0 ? 1 : 0]];
+    if (difference == 0)
+        return 0.0;
+    const int code = participant.m_Terms.m_Float[difference > 0 ? 1 : 0];
+    return tournament.m_FloatWeights[static_cast<std::size_t>(code)];
 }
 
 // The colour figures of one colour: own for playing it, other for the opposite one. The
@@ -74,8 +78,7 @@ void SetColourFigures(const CParameters& weights, CParticipant& participant, int
 
 // How far two opponents' places are from the ideal distance: half a score group apart when
 // their scores are equal, otherwise scaled by the participants of all scores between them (for
-// equal scores that count is the group's size). Both cases are one quotient of integers chosen
-// without a branch, since the scores of the two are equal about half the time.
+// equal scores that count is the group's size). Both cases are one quotient of integers.
 [[gnu::always_inline]] inline double
 PlaceTerm(const CVantor& tournament, const CParticipant& participant, const CParticipant& opponent)
 {
@@ -105,8 +108,7 @@ double TermWithoutGame(const CVantor& tournament, const CParticipant& participan
         cost += weights.m_Colour3;
     const double scoreWeight = opponent == ByeRecord ? weights.m_ScoreBYE : weights.m_Score;
     cost += scoreWeight * Square(difference);
-    if (difference != 0)
-        cost += FloatTerm(tournament, participant, difference);
+    cost += FloatTerm(tournament, participant, difference);
     if (opponent == ByeRecord)
     {
         const int records = static_cast<int>(tournament.m_Participants.size());
@@ -133,15 +135,14 @@ double TermWithoutGame(const CVantor& tournament, const CParticipant& participan
     double cost = 0.0;
     if (HasMet(tournament, index, state.m_Opponent))
         cost += weights.m_PairRepeated;
-    // Subtracting or adding 0.0 changes no bit here (the sum is never -0.0), so the terms that
-    // apply only sometimes are selected without a branch.
+    // Subtracting 0.0 changes no bit here (the sum is never -0.0), so the favour of the better
+    // placed, which applies as good as at random, is selected without a branch.
     cost += participant.m_Terms.m_ColourOwn[white];
     const bool favoured =
-        participant.m_Terms.m_PrefersOther[white] && participant.m_Place < other.m_Place;
-    cost -= favoured ? weights.m_ColourRank : 0.0;
-    const int difference = participant.m_Points - other.m_Points;
+        participant.m_Terms.m_PrefersOther[white] & (participant.m_Place < other.m_Place);
+    cost -= tournament.m_ColourRankTerms[favoured];
     cost += scoreTerm;
-    cost += difference != 0 ? FloatTerm(tournament, participant, difference) : 0.0;
+    cost += FloatTerm(tournament, participant, participant.m_Points - other.m_Points);
     cost += placeTerm;
     return cost;
 }
@@ -249,6 +250,7 @@ void CVantor::PrepareCostTerms()
     for (std::size_t score = 0; score < m_ScoreCount.size(); ++score)
         m_ScoreBelow[score + 1] = m_ScoreBelow[score] + m_ScoreCount[score];
     m_FloatWeights = {0.0, m_Parameters.m_Float1, m_Parameters.m_Float2, m_Parameters.m_Float3};
+    m_ColourRankTerms = {0.0, m_Parameters.m_ColourRank};
 
     m_Opponents.assign(m_Participants.size() * m_Rounds, PlaceholderRecord);
     for (std::size_t index = 0; index < m_Participants.size(); ++index)

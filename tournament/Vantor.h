@@ -99,6 +99,7 @@ public:
     std::vector<std::int32_t> m_ScoreBelow;
     std::size_t m_Rounds = 0;
     std::array<double, 4> m_FloatWeights{};
+    std::array<double, 2> m_ColourRankTerms{}; // subtracted without and with a colour favour
 
 private:
     // a, b, a's opponent and b's opponent: the records an exchange of a and b touches.
