@@ -273,16 +273,11 @@ void CVantor::PrepareCostTerms()
     }
 }
 
-double CVantor::EvaluateRecord(int index)
-{
-    CPairingState& state = m_Participants[static_cast<std::size_t>(index)].m_Pairing;
-    state.m_Cost = TermOf(*this, index, state);
-    return state.m_Cost;
-}
-
 double CVantor::EvaluateParticipant(CParticipant& participant)
 {
-    return EvaluateRecord(static_cast<int>(&participant - m_Participants.data()));
+    const auto index = static_cast<int>(&participant - m_Participants.data());
+    participant.m_Pairing.m_Cost = TermOf(*this, index, participant.m_Pairing);
+    return participant.m_Pairing.m_Cost;
 }
 
 // Strictly left to right, as the search's decisions need the same sum on every build; four terms

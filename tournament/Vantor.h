@@ -44,8 +44,6 @@ public:
     // Computes, stores and returns the participant's cost term for its current pairing state;
     // the participant is one of m_Participants.
     double EvaluateParticipant(CParticipant& participant);
-    // The same for the record with this index.
-    double EvaluateRecord(int index);
 
     // The sum of the stored terms of records 2 to n-1, in index order.
     double TotalCost() const;
