@@ -18,18 +18,6 @@ constexpr std::int64_t MoveLimitPerStopLimit = 100;
 
 constexpr double UnitRoundoff = std::numeric_limits<double>::epsilon() / 2;
 
-// With every weight finite and not negative, every term is at least -ColourRank; other weights
-// allow no such bound.
-bool BoundsTerms(const CParameters& weights)
-{
-    for (const double weight :
-         {weights.m_PairRepeated, weights.m_Colour2, weights.m_Colour3, weights.m_Float1,
-          weights.m_Float2, weights.m_Float3, weights.m_ScoreBYE, weights.m_Score, weights.m_Colour,
-          weights.m_Rank, weights.m_ColourRank})
-        if (!std::isfinite(weight) || weight < 0)
-            return false;
-    return true;
-}
 } // namespace
 
 CPairingSearch::CPairingSearch(CVantor& tournament)
@@ -60,7 +48,7 @@ CPairingSearch::CPairingSearch(CVantor& tournament)
     m_CurrentTotal = m_Tournament.TotalCost();
     m_BestTotal = m_CurrentTotal + weights.m_PairRepeated;
     m_Threshold = 10 * weights.m_PairRepeated;
-    m_TermsAreBounded = BoundsTerms(weights) && std::isfinite(m_CurrentTotal);
+    m_TermsAreBounded = m_Tournament.m_WeightsAreBounded && std::isfinite(m_CurrentTotal);
     m_PeakTotal = std::abs(m_CurrentTotal);
 }
 

@@ -86,6 +86,9 @@ bool CPairingSearch::ExchangeWithPartner(double& change)
     const int b = DrawExchangePartner(a);
     const int d1 = DrawRandom();
     const int d2 = DrawRandom();
+    // Many exchanges are out of reach by their score terms alone.
+    if (m_Tournament.LeastExchangeChange(a, b) >= m_Threshold)
+        return false;
     change = m_Tournament.MeasureExchange(a, b, d2 % 2 == 0, d1 % 2 == 0, m_Exchanged);
     if (!(change < m_Threshold))
         return false;
@@ -119,7 +122,7 @@ bool CPairingSearch::RotateThree(double& change)
         adapts[2 * exchange] = d2 % 2 == 0;
         adapts[2 * exchange + 1] = d1 % 2 == 0;
     }
-    change = m_Tournament.MeasureRotation(a, b, c, adapts, m_Rotated[0], m_Rotated[1]);
+    change = m_Tournament.MeasureRotation(a, b, c, adapts, m_Threshold, m_Rotated[0], m_Rotated[1]);
     if (!(change < m_Threshold))
         return false;
     for (const CExchangeUndo& exchange : m_Rotated)

@@ -2,7 +2,9 @@
 #include "tournament/Vantor.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 
 // The cost of a pairing is the sum of one term per participant; the exchange of opponents, the
 // search's basic move, changes four terms and is measured by them.
@@ -239,10 +241,51 @@ ExchangeStates(const CVantor& tournament, const std::array<int, 4>& index, CPair
     add(index[3], secondFormer);
     return change;
 }
+
+// The least change an exchange of the four records can give, with weights that are all finite
+// and none negative: each new term is then at least its board's score term less ColourRank (the
+// parts before the score term add up to at least -ColourRank, the parts after it to at least 0),
+// and a rounded sum never falls when one of its terms grows, so the change summed in the same
+// order from these bounds is a lower bound of the change the exchange computes, to the last bit.
+// Without a bound (-infinity) where the bye record takes part, whose terms have another form.
+[[gnu::always_inline]] inline double
+LeastChangeOfExchange(const CVantor& tournament, const std::array<int, 4>& index,
+                      const CPairingState& first, const CPairingState& second,
+                      const CPairingState& firstFormer, const CPairingState& secondFormer)
+{
+    if (!tournament.m_WeightsAreBounded || index[2] < FirstParticipant ||
+        index[3] < FirstParticipant)
+        return -std::numeric_limits<double>::infinity();
+    const auto participant = [&tournament](int record) -> const CParticipant&
+    { return tournament.m_Participants[static_cast<std::size_t>(record)]; };
+    const double colourRank = tournament.m_Parameters.m_ColourRank;
+    const double firstBoard =
+        ScoreTerm(tournament, participant(index[0]), participant(index[3])) - colourRank;
+    const double secondBoard =
+        ScoreTerm(tournament, participant(index[1]), participant(index[2])) - colourRank;
+    double change = 0.0;
+    change -= first.m_Cost;
+    change -= second.m_Cost;
+    change -= firstFormer.m_Cost;
+    change -= secondFormer.m_Cost;
+    change += firstBoard;
+    change += secondBoard;
+    change += secondBoard;
+    change += firstBoard;
+    return change;
+}
 } // namespace
 
 void CVantor::PrepareCostTerms()
 {
+    m_WeightsAreBounded = true;
+    for (const double weight :
+         {m_Parameters.m_PairRepeated, m_Parameters.m_Colour2, m_Parameters.m_Colour3,
+          m_Parameters.m_Float1, m_Parameters.m_Float2, m_Parameters.m_Float3,
+          m_Parameters.m_ScoreBYE, m_Parameters.m_Score, m_Parameters.m_Colour, m_Parameters.m_Rank,
+          m_Parameters.m_ColourRank})
+        if (!std::isfinite(weight) || weight < 0)
+            m_WeightsAreBounded = false;
     m_Rounds = 0;
     for (const CParticipant& participant : m_Participants)
         m_Rounds = std::max(m_Rounds, participant.m_History.size());
@@ -325,6 +368,15 @@ double CVantor::ExchangeOpponents(int a, int b, bool aAdapts, bool bAdapts, CExc
     return ExchangeStates(*this, index, first, second, firstFormer, secondFormer, aAdapts, bAdapts);
 }
 
+double CVantor::LeastExchangeChange(int a, int b) const
+{
+    const std::array<int, 4> index = ExchangedRecords(a, b);
+    const auto stateOf = [this](int record) -> const CPairingState&
+    { return m_Participants[static_cast<std::size_t>(record)].m_Pairing; };
+    return LeastChangeOfExchange(*this, index, stateOf(index[0]), stateOf(index[1]),
+                                 stateOf(index[2]), stateOf(index[3]));
+}
+
 double CVantor::MeasureExchange(int a, int b, bool aAdapts, bool bAdapts,
                                 CExchangeUndo& result) const
 {
@@ -336,7 +388,7 @@ double CVantor::MeasureExchange(int a, int b, bool aAdapts, bool bAdapts,
 }
 
 double CVantor::MeasureRotation(int a, int b, int c, const std::array<bool, 4>& adapts,
-                                CExchangeUndo& first, CExchangeUndo& second) const
+                                double enough, CExchangeUndo& first, CExchangeUndo& second) const
 {
     const auto stateOf = [this](int record)
     { return m_Participants[static_cast<std::size_t>(record)].m_Pairing; };
@@ -353,6 +405,13 @@ double CVantor::MeasureRotation(int a, int b, int c, const std::array<bool, 4>& 
     second.m_Index = {a, c, first.m_Index[3], stateOf(c).m_Opponent};
     CPairingState cState = stateOf(c);
     CPairingState formerOfCState = stateOf(second.m_Index[3]);
+    // The total is the second change plus the first, and a rounded sum never falls when a term
+    // grows.
+    const double leastTotal = LeastChangeOfExchange(*this, second.m_Index, aState, cState,
+                                                    formerOfBState, formerOfCState) +
+                              firstChange;
+    if (leastTotal >= enough)
+        return leastTotal;
     const double secondChange =
         ExchangeStates(*this, second.m_Index, aState, cState, formerOfBState, formerOfCState,
                        adapts[2], adapts[3]);

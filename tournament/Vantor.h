@@ -55,11 +55,16 @@ public:
     // exchange would give them, which UndoExchange then puts in place. Only for a and b whose
     // opponents are neither each other nor the same record.
     double MeasureExchange(int a, int b, bool aAdapts, bool bAdapts, CExchangeUndo& result) const;
+    // A lower bound of the change MeasureExchange gives, to the last bit; cheap, as it leaves out
+    // all but the score terms. -infinity where no bound is known.
+    double LeastExchangeChange(int a, int b) const;
     // The change of an exchange of a and b followed by one of a and c, with the colour flags of
     // the two (aAdapts and bAdapts of each), changing nothing: first and second receive the
-    // states each exchange would give its records, to be put in place in that order. Only for
-    // a, b, c and their opponents all different.
-    double MeasureRotation(int a, int b, int c, const std::array<bool, 4>& adapts,
+    // states each exchange would give its records, to be put in place in that order. Once the
+    // change is certain to be at least enough, only a lower bound of it is worked out and
+    // returned, and second is left incomplete. Only for a, b, c and their opponents all
+    // different.
+    double MeasureRotation(int a, int b, int c, const std::array<bool, 4>& adapts, double enough,
                            CExchangeUndo& first, CExchangeUndo& second) const;
 
     // Searches the cheapest pairing of the next round and replaces output with its PGN text.
@@ -98,6 +103,7 @@ public:
     std::size_t m_Rounds = 0;
     std::array<double, 4> m_FloatWeights{};
     std::array<double, 2> m_ColourRankTerms{}; // subtracted without and with a colour favour
+    bool m_WeightsAreBounded = false; // every weight finite and none negative: terms have bounds
 
 private:
     // a, b, a's opponent and b's opponent: the records an exchange of a and b touches.
