@@ -79,8 +79,8 @@ private:
     std::vector<int> m_Changed;
     bool m_BestFound = false;
 
-    // No weight is negative or infinite, which bounds every term from below and lets the drift
-    // of the running total be bounded.
+    // The tournament's weights bound every term from below and the starting total is finite,
+    // which lets the drift of the running total be bounded.
     bool m_TermsAreBounded = false;
 
     // What bounds the drift of the running total from the exact sum since the last exact sum:

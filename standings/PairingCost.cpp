@@ -279,12 +279,8 @@ LeastChangeOfExchange(const CVantor& tournament, const std::array<int, 4>& index
 void CVantor::PrepareCostTerms()
 {
     m_WeightsAreBounded = true;
-    for (const double weight :
-         {m_Parameters.m_PairRepeated, m_Parameters.m_Colour2, m_Parameters.m_Colour3,
-          m_Parameters.m_Float1, m_Parameters.m_Float2, m_Parameters.m_Float3,
-          m_Parameters.m_ScoreBYE, m_Parameters.m_Score, m_Parameters.m_Colour, m_Parameters.m_Rank,
-          m_Parameters.m_ColourRank})
-        if (!std::isfinite(weight) || weight < 0)
+    for (const auto& [word, weight] : WeightFields)
+        if (!std::isfinite(m_Parameters.*weight) || m_Parameters.*weight < 0)
             m_WeightsAreBounded = false;
     m_Rounds = 0;
     for (const CParticipant& participant : m_Participants)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <utility>
 
 // The pairing parameters: the debug switch, the seed and the eleven cost weights. Each is set
 // by the escape command whose word is the field's name without its prefix.
@@ -20,3 +22,18 @@ struct CParameters
     double m_Rank = 1.0;
     double m_ColourRank = 0.01;
 };
+
+// The eleven weights, each with the word of the escape command that sets it.
+inline constexpr std::array<std::pair<const char*, double CParameters::*>, 11> WeightFields{{
+    {"PairRepeated", &CParameters::m_PairRepeated},
+    {"Colour2", &CParameters::m_Colour2},
+    {"Colour3", &CParameters::m_Colour3},
+    {"Float1", &CParameters::m_Float1},
+    {"Float2", &CParameters::m_Float2},
+    {"Float3", &CParameters::m_Float3},
+    {"ScoreBYE", &CParameters::m_ScoreBYE},
+    {"Score", &CParameters::m_Score},
+    {"Colour", &CParameters::m_Colour},
+    {"Rank", &CParameters::m_Rank},
+    {"ColourRank", &CParameters::m_ColourRank},
+}};

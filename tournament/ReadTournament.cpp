@@ -126,18 +126,6 @@ void ChangeParticipantList(CVantor& tournament, const std::string& command, cons
 
 bool SetParameter(CParameters& parameters, const std::string& keyword, const std::string& value)
 {
-    static const std::pair<const char*, double CParameters::*> Weights[] = {
-        {"PairRepeated", &CParameters::m_PairRepeated},
-        {"Colour2", &CParameters::m_Colour2},
-        {"Colour3", &CParameters::m_Colour3},
-        {"Float1", &CParameters::m_Float1},
-        {"Float2", &CParameters::m_Float2},
-        {"Float3", &CParameters::m_Float3},
-        {"ScoreBYE", &CParameters::m_ScoreBYE},
-        {"Score", &CParameters::m_Score},
-        {"Colour", &CParameters::m_Colour},
-        {"Rank", &CParameters::m_Rank},
-        {"ColourRank", &CParameters::m_ColourRank}};
     if (keyword == "Debug")
     {
         parameters.m_Debug = ReadInteger(value) != 0;
@@ -148,7 +136,7 @@ bool SetParameter(CParameters& parameters, const std::string& keyword, const std
         parameters.m_Seed = ReadInteger(value);
         return true;
     }
-    for (const auto& [word, weight] : Weights)
+    for (const auto& [word, weight] : WeightFields)
         if (keyword == word)
         {
             parameters.*weight = ReadDecimal(value);

@@ -30,11 +30,8 @@ CPairOutcome PairAndCapture(CVantor& tournament)
 
 void SetAllWeights(CParameters& weights, double value)
 {
-    for (double* weight :
-         {&weights.m_PairRepeated, &weights.m_Colour2, &weights.m_Colour3, &weights.m_Float1,
-          &weights.m_Float2, &weights.m_Float3, &weights.m_ScoreBYE, &weights.m_Score,
-          &weights.m_Colour, &weights.m_Rank, &weights.m_ColourRank})
-        *weight = value;
+    for (const auto& [word, weight] : WeightFields)
+        weights.*weight = value;
 }
 
 CPairingSearch PreparedSearch(CVantor& tournament)

@@ -70,10 +70,9 @@ protected:
 // every term is its score term alone.
 void KeepOnlyScoreWeight(CParameters& weights, double colourRank)
 {
-    for (double* weight :
-         {&weights.m_PairRepeated, &weights.m_Colour2, &weights.m_Colour3, &weights.m_Float1,
-          &weights.m_Float2, &weights.m_Float3, &weights.m_Colour, &weights.m_Rank})
-        *weight = 0.0;
+    for (const auto& [word, weight] : WeightFields)
+        if (weight != &CParameters::m_Score && weight != &CParameters::m_ScoreBYE)
+            weights.*weight = 0.0;
     weights.m_ColourRank = colourRank;
 }
 
