@@ -47,6 +47,20 @@ bool WriteAll(int descriptor, const std::string& text)
     return true;
 }
 
+// Closes a descriptor after writing through it; false, with the reason, when the writing
+// failed or the close did, which can be where a full disk shows.
+bool CloseAfterWriting(int descriptor, bool written, std::string& reason)
+{
+    if (!written)
+        reason = LastError();
+    if (::close(descriptor) != 0 && written)
+    {
+        written = false;
+        reason = LastError();
+    }
+    return written;
+}
+
 // Devices and pipes (/dev/stdout, say) cannot be replaced by renaming; they are written as
 // they are.
 bool WriteInPlace(const std::filesystem::path& destination, const std::string& text,
@@ -58,15 +72,7 @@ bool WriteInPlace(const std::filesystem::path& destination, const std::string& t
         reason = LastError();
         return false;
     }
-    bool written = WriteAll(descriptor, text);
-    if (!written)
-        reason = LastError();
-    if (::close(descriptor) != 0 && written)
-    {
-        written = false;
-        reason = LastError();
-    }
-    return written;
+    return CloseAfterWriting(descriptor, WriteAll(descriptor, text), reason);
 }
 
 // The new file gets the old one's permissions, or those a newly created file would get.
@@ -91,15 +97,9 @@ bool ReplaceByRenaming(const std::filesystem::path& destination, const struct st
         reason = LastError();
         return false;
     }
-    bool written = ::fchmod(descriptor, PermissionsFor(existing)) == 0 &&
-                   WriteAll(descriptor, text) && ::fsync(descriptor) == 0;
-    if (!written)
-        reason = LastError();
-    if (::close(descriptor) != 0 && written)
-    {
-        written = false;
-        reason = LastError();
-    }
+    const bool filled = ::fchmod(descriptor, PermissionsFor(existing)) == 0 &&
+                        WriteAll(descriptor, text) && ::fsync(descriptor) == 0;
+    bool written = CloseAfterWriting(descriptor, filled, reason);
     if (written && ::rename(temporary.c_str(), destination.c_str()) != 0)
     {
         written = false;
