@@ -45,11 +45,7 @@ bool MissesRound(int index, int round)
 
 void StartField(CVantor& tournament, int participants)
 {
-    tournament.m_Participants.clear();
-    tournament.m_Index.clear();
-    tournament.GetIndex(PlaceholderName);
-    tournament.GetIndex(ByeName);
-    Record(tournament, PlaceholderRecord).m_Absent = true;
+    tournament.ResetToReservedRecords();
     for (int k = 0; k < participants; ++k)
     {
         const int index = tournament.GetIndex("Player " + std::to_string(k + 1));

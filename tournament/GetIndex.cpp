@@ -1,3 +1,4 @@
+#include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
 int CVantor::GetIndex(const std::string& name)
@@ -11,4 +12,13 @@ int CVantor::GetIndex(const std::string& name)
     m_Index.emplace(name, index);
     m_Participants.push_back(std::move(participant));
     return index;
+}
+
+void CVantor::ResetToReservedRecords()
+{
+    m_Participants.clear();
+    m_Index.clear();
+    GetIndex(PlaceholderName);
+    GetIndex(ByeName);
+    m_Participants[PlaceholderRecord].m_Absent = true;
 }

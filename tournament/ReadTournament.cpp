@@ -167,11 +167,7 @@ void ApplyEscape(CVantor& tournament, const CPgnGame& escape, int latestRound)
 
 bool CVantor::ReadTournament(const char* fileName)
 {
-    m_Participants.clear();
-    m_Index.clear();
-    GetIndex(PlaceholderName);
-    GetIndex(ByeName);
-    m_Participants[PlaceholderRecord].m_Absent = true;
+    ResetToReservedRecords();
 
     CPgnReader reader(fileName);
     if (!reader.IsOpen())

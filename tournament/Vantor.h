@@ -29,6 +29,9 @@ public:
 
     // The index of the participant with this name, created when the name is new.
     int GetIndex(const std::string& name);
+    // Empties the tournament down to the placeholder (absent) and the bye record, the state a
+    // rebuilding starts from.
+    void ResetToReservedRecords();
 
     // Rebuilds the whole tournament from the input file; false after a diagnostic.
     bool ReadTournament(const char* fileName);

@@ -13,7 +13,7 @@ class WriteRound : public ::testing::Test
 protected:
     void SetUp() override
     {
-        AddReservedRecords(m_Tournament);
+        m_Tournament.ResetToReservedRecords();
         for (const char* name : {"Alpha", "Beta", "Gamma", "Delta", "Epsilon"})
             m_Tournament.GetIndex(name);
         for (CParticipant& participant : m_Tournament.m_Participants)

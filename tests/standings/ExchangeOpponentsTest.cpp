@@ -16,7 +16,7 @@ class ExchangeOpponents : public ::testing::Test
 protected:
     void SetUp() override
     {
-        AddReservedRecords(m_Tournament);
+        m_Tournament.ResetToReservedRecords();
         AddParticipants(m_Tournament, 8);
         const int points[] = {0, 0, 6, 5, 4, 4, 3, 2, 1};
         for (int index = 2; index <= 8; ++index)

@@ -11,7 +11,7 @@ class PairingCost : public ::testing::Test
 protected:
     void SetUp() override
     {
-        AddReservedRecords(m_Tournament);
+        m_Tournament.ResetToReservedRecords();
         AddParticipants(m_Tournament, 11);
         m_Tournament.m_ScoreCount = {2, 1, 3, 2, 4, 1, 1, 0, 0};
     }

@@ -15,7 +15,7 @@ protected:
     // last, last-1, ..., 2.
     void AddRatedParticipants(int last)
     {
-        AddReservedRecords(m_Tournament);
+        m_Tournament.ResetToReservedRecords();
         AddParticipants(m_Tournament, last);
         for (int index = 2; index <= last; ++index)
             Record(index).m_Elo = 1000 + index;

@@ -6,15 +6,7 @@
 #include <string>
 #include <vector>
 
-// Builds tournaments in memory: the two reserved records first, as the reader creates them.
-inline void AddReservedRecords(CVantor& tournament)
-{
-    tournament.m_Participants.clear();
-    tournament.m_Index.clear();
-    tournament.GetIndex(PlaceholderName);
-    tournament.GetIndex(ByeName);
-    tournament.m_Participants[PlaceholderRecord].m_Absent = true;
-}
+// Builds tournaments in memory, after CVantor::ResetToReservedRecords.
 
 // Adds participants named P2, P3, ... up to index last; returns nothing, the index is the name.
 inline void AddParticipants(CVantor& tournament, int last)

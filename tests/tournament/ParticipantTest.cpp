@@ -26,7 +26,7 @@ TEST(GetIndex, ReservedNamesComeFirstAndNewNamesFollow)
 TEST(GetIndex, NamesDifferingInCaseOrTrailingBlankAreDifferentParticipants)
 {
     CVantor tournament;
-    AddReservedRecords(tournament);
+    tournament.ResetToReservedRecords();
     const int alpha = tournament.GetIndex("Alpha");
     EXPECT_NE(tournament.GetIndex("alpha"), alpha);
     EXPECT_NE(tournament.GetIndex("Alpha "), alpha);
