@@ -34,6 +34,8 @@ public:
     // Prints "info string PGN-Parser: file <name> line <n> char <n>: <message><extra>" on
     // standard error and clears m_Ok. Also used by the tournament reader for its own errors.
     void Error(const char* message, const char* extra = nullptr);
+    // Error, for the parser's many ways to fail: reports and returns false.
+    bool Refuse(const char* message, const char* extra = nullptr);
 
     // The tokenizer. Each piece stops as soon as the stream is at the end of the input, which is
     // told by the stream's state and never by the character: a 0xFF byte may be real data.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
 
 namespace
 {
@@ -16,6 +17,12 @@ std::string Excerpt(const std::string& text)
     return length < text.size() ? text.substr(0, length) + "..." : text;
 }
 } // namespace
+
+bool CPgnReader::Refuse(const char* message, const char* extra)
+{
+    Error(message, extra);
+    return false;
+}
 
 bool CPgnReader::ReadGame(CPgnGame& game)
 {
@@ -37,37 +44,28 @@ bool CPgnReader::ReadGame(CPgnGame& game)
             if (m_Token == "1-0" || m_Token == "0-1" || m_Token == "1/2-1/2")
             {
                 if (expectedResult != m_Token)
-                {
-                    Error("Game Termination Marker different from Result");
-                    return false;
-                }
+                    return Refuse("Game Termination Marker different from Result");
                 return CheckTags(game);
             }
             break; // a move
         case PgnToken::Asterisk:
             if (expectedResult != "*")
-            {
-                Error("game termination marker different from result");
-                return false;
-            }
+                return Refuse("game termination marker different from result");
             return CheckTags(game);
         case PgnToken::String:
-            Error("unexpected string ", Excerpt(m_Token).c_str());
-            return false;
+            return Refuse("unexpected string ", Excerpt(m_Token).c_str());
         case PgnToken::LeftParenthesis:
             if (!SkipVariation())
                 return false;
             break;
         case PgnToken::RightParenthesis:
-            Error("unexpected ')'");
-            return false;
+            return Refuse("unexpected ')'");
         case PgnToken::LeftBracket:
             if (!ReadTagPair(game, expectedResult))
                 return false;
             break;
         case PgnToken::RightBracket:
-            Error("unexpected ']'");
-            return false;
+            return Refuse("unexpected ']'");
         case PgnToken::Escape:
             return ReadEscapeLine(game);
         }
@@ -77,21 +75,9 @@ bool CPgnReader::ReadGame(CPgnGame& game)
 bool CPgnReader::CheckTags(const CPgnGame& game)
 {
     // The position printed is behind the termination marker, hence "above current line".
-    if (!game.contains("White"))
-    {
-        Error("'White' missing (in game above current line)");
-        return false;
-    }
-    if (!game.contains("Black"))
-    {
-        Error("'Black' missing (in game above current line)");
-        return false;
-    }
-    if (!game.contains("Result"))
-    {
-        Error("'Result' missing (in game above current line)");
-        return false;
-    }
+    for (const std::string tag : {"White", "Black", "Result"})
+        if (!game.contains(tag))
+            return Refuse(("'" + tag + "' missing (in game above current line)").c_str());
     return true;
 }
 
@@ -99,24 +85,15 @@ bool CPgnReader::ReadTagPair(CPgnGame& game, std::string& expectedResult)
 {
     // An all-digit name comes as an Integer and is refused with the rest.
     if (NextToken() != PgnToken::Symbol)
-    {
-        Error("symbol expected");
-        return false;
-    }
+        return Refuse("symbol expected");
     const std::string name = m_Token;
     if (NextToken() != PgnToken::String)
-    {
-        Error("string expected");
-        return false;
-    }
+        return Refuse("string expected");
     game[name] = m_Token;
     if (name == "Result")
         expectedResult = m_Token;
     if (NextToken() != PgnToken::RightBracket)
-    {
-        Error("']' expected");
-        return false;
-    }
+        return Refuse("']' expected");
     return true;
 }
 
@@ -135,8 +112,7 @@ bool CPgnReader::SkipVariation()
             --depth;
             break;
         case PgnToken::EndOfFile:
-            Error("unexpected end of file");
-            return false;
+            return Refuse("unexpected end of file");
         default:
             break; // everything inside a variation is dropped, markers and tags included
         }
@@ -149,18 +125,12 @@ bool CPgnReader::ReadEscapeLine(CPgnGame& game)
     // m_Line is already the line of the character after the %: the line of the command.
     const std::int32_t escapeLine = m_Line;
     if (NextToken() != PgnToken::Symbol)
-    {
-        Error("invalid %-escape command");
-        return false;
-    }
+        return Refuse("invalid %-escape command");
     const std::string command = m_Token;
     game["%"] = command;
     // A bare number is an Integer, not a String: arguments must be quoted.
     if (NextToken() != PgnToken::String)
-    {
-        Error("String expected");
-        return false;
-    }
+        return Refuse("String expected");
     game[command] = m_Token;
 
     // Only blanks may separate the two arguments; a tab ends the search for a second one.
@@ -173,20 +143,14 @@ bool CPgnReader::ReadEscapeLine(CPgnGame& game)
     {
         // Having read the line feed means the line held no second argument.
         if (m_Line != escapeLine)
-        {
-            Error("incomplete %-escape command");
-            return false;
-        }
+            return Refuse("incomplete %-escape command");
         if (m_Current == '"')
         {
             NextToken();
             game["2."] = m_Token;
         }
         else if (command == "replace")
-        {
-            Error("String expected");
-            return false;
-        }
+            return Refuse("String expected");
     }
     // The rest of the line is ignored; its line end stays current for the next call.
     while (!AtEnd() && m_Current != '\r' && m_Current != '\n')
