@@ -1,28 +1,12 @@
 #include "pgn/PgnReader.h"
 
+#include "pgn/CharacterClasses.h"
+
 #include <iostream>
 #include <string_view>
 
-// The character classes are those of the C library in the default C locale, written out so that
-// bytes 0x80 to 0xFF (which belong to none of them) never index a classification table and a
-// locale set elsewhere in the process cannot change how a file is read.
 namespace
 {
-bool IsWhiteSpace(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool IsLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 // The characters besides letters and digits that may continue a symbol. Looked up in a
 // string_view rather than with strchr, which would also find a NUL byte (its terminator).
 bool ContinuesSymbol(char c)

@@ -1,20 +1,16 @@
 #include "tournament/ReadNumber.h"
 
-#include <cctype>
+#include "pgn/CharacterClasses.h"
+
 #include <cstdint>
 #include <cstdlib>
 
 namespace
 {
-bool IsDigit(char character)
-{
-    return std::isdigit(static_cast<unsigned char>(character)) != 0;
-}
-
 std::size_t SkipBlanks(const std::string& text)
 {
     std::size_t at = 0;
-    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])) != 0)
+    while (at < text.size() && IsWhiteSpace(text[at]))
         ++at;
     return at;
 }
