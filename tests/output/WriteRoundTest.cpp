@@ -1,4 +1,4 @@
-#include "support/TournamentBuilder.h"
+#include "support/TournamentTest.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ namespace
 {
 // Five participants after four rounds, placed by hand: Alpha (2105) and Beta (unrated) at the
 // top, Gamma with the bye, Delta and Epsilon on the last board.
-class WriteRound : public ::testing::Test
+class WriteRound : public CTournamentTest
 {
 protected:
     void SetUp() override
@@ -28,22 +28,12 @@ protected:
         Pair(6, 5, false);
     }
 
-    CParticipant& Record(int index) { return m_Tournament.m_Participants[index]; }
-
-    void Pair(int a, int b, bool aWhite)
-    {
-        Record(a).m_Pairing = {b, aWhite, 0.0};
-        Record(b).m_Pairing = {a, !aWhite, 0.0};
-    }
-
     std::string Written()
     {
         std::ostringstream stream;
         EXPECT_TRUE(m_Tournament.WriteRound(stream));
         return stream.str();
     }
-
-    CVantor m_Tournament;
 };
 
 const char* const Header = "[Event \"swiss pairing\"]\n[Site \"my computer\"]\n[Date \"?\"]\n";

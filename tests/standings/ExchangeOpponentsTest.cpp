@@ -1,4 +1,4 @@
-#include "support/TournamentBuilder.h"
+#include "support/TournamentTest.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ bool SameState(const CPairingState& left, const CPairingState& right)
 }
 
 // Seven participants with varied scores and histories, paired 2-3, 4-5, 6-7 and 8 with the bye.
-class ExchangeOpponents : public ::testing::Test
+class ExchangeOpponents : public CTournamentTest
 {
 protected:
     void SetUp() override
@@ -41,14 +41,6 @@ protected:
             m_Tournament.EvaluateParticipant(Record(index));
     }
 
-    CParticipant& Record(int index) { return m_Tournament.m_Participants[index]; }
-
-    void Pair(int a, int b, bool aWhite)
-    {
-        Record(a).m_Pairing = {b, aWhite, 0.0};
-        Record(b).m_Pairing = {a, !aWhite, 0.0};
-    }
-
     std::vector<CPairingState> States() const
     {
         std::vector<CPairingState> states;
@@ -56,8 +48,6 @@ protected:
             states.push_back(p.m_Pairing);
         return states;
     }
-
-    CVantor m_Tournament;
 };
 
 TEST_F(ExchangeOpponents, SwapsOpponentsAndReportsTheChangeOfTheTotal)

@@ -1,5 +1,6 @@
 #include "SimulatedTournament.h"
 #include "standings/Random.h"
+#include "support/TournamentTest.h"
 #include "tournament/ReservedRecords.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ constexpr double MinusInfinity = -std::numeric_limits<double>::infinity();
 
 // Forty-one participants after four rounds, some absent, one with the bye, in a random starting
 // pairing.
-class LeastChange : public ::testing::Test
+class LeastChange : public CTournamentTest
 {
 protected:
     void SetUp() override
@@ -30,16 +31,10 @@ protected:
         m_Tournament.PrepareStandings();
     }
 
-    bool IsPlaying(int index) const
-    {
-        return index >= FirstParticipant && !m_Tournament.m_Participants[index].m_Absent;
-    }
-    int OpponentOf(int index) const
-    {
-        return m_Tournament.m_Participants[index].m_Pairing.m_Opponent;
-    }
+    bool IsPlaying(int index) { return index >= FirstParticipant && !Record(index).m_Absent; }
+    int OpponentOf(int index) { return Record(index).m_Pairing.m_Opponent; }
     // The exchanges the search may measure: two playing participants, not paired with each other.
-    bool MayExchange(int a, int b) const
+    bool MayExchange(int a, int b)
     {
         return a != b && IsPlaying(a) && IsPlaying(b) && OpponentOf(a) != b;
     }
@@ -62,8 +57,6 @@ protected:
         EXPECT_EQ(full, secondChange + firstChange);
         return full;
     }
-
-    CVantor m_Tournament;
 };
 
 // Only the score weight, and ColourRank as given: no colour figures, so no colour favour, and

@@ -1,4 +1,4 @@
-#include "support/TournamentBuilder.h"
+#include "support/TournamentTest.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@ namespace
 {
 // A tournament of twelve records whose standings fields are set by hand, so that each term of
 // the cost can be checked against the worked figures.
-class PairingCost : public ::testing::Test
+class PairingCost : public CTournamentTest
 {
 protected:
     void SetUp() override
@@ -16,19 +16,11 @@ protected:
         m_Tournament.m_ScoreCount = {2, 1, 3, 2, 4, 1, 1, 0, 0};
     }
 
-    CParticipant& Record(int index) { return m_Tournament.m_Participants[index]; }
-
     // The standings fields are set by hand, so the cost terms are worked out afresh each time.
     double Evaluate(CParticipant& participant)
     {
         m_Tournament.PrepareCostTerms();
         return m_Tournament.EvaluateParticipant(participant);
-    }
-
-    void Pair(int a, int b, bool aWhite)
-    {
-        Record(a).m_Pairing = {b, aWhite, 0.0};
-        Record(b).m_Pairing = {a, !aWhite, 0.0};
     }
 
     // Six half points, four rounds with two White and two Black games, no floats.
@@ -43,8 +35,6 @@ protected:
         p.m_PrevColour = 0;
         p.m_History.assign(4, CRoundEntry{3, 2, true});
     }
-
-    CVantor m_Tournament;
 };
 
 TEST_F(PairingCost, WorkedExampleWithColourRankBonusAndFloat)

@@ -1,16 +1,14 @@
 #include "SimulatedTournament.h"
 #include "standings/Random.h"
-#include "support/TournamentBuilder.h"
+#include "support/TournamentTest.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-class PrepareStandings : public ::testing::Test
+class PrepareStandings : public CTournamentTest
 {
 protected:
-    CParticipant& Record(int index) { return m_Tournament.m_Participants[index]; }
-
     // Participants 2..last with no games; higher index, higher rating, so the order is
     // last, last-1, ..., 2.
     void AddRatedParticipants(int last)
@@ -22,8 +20,6 @@ protected:
     }
 
     int AtPosition(std::size_t position) const { return m_Tournament.m_Order[position]; }
-
-    CVantor m_Tournament;
 };
 
 TEST_F(PrepareStandings, EightPresentGiveWindowSixAndAlternatingCandidates)
