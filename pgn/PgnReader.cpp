@@ -16,7 +16,8 @@ bool ContinuesSymbol(char c)
 }
 } // namespace
 
-CPgnReader::CPgnReader(const char* fileName) : m_Stream(fileName), m_FileName(fileName)
+CPgnReader::CPgnReader(const char* fileName, CWarnings* warnings)
+    : m_Stream(fileName), m_FileName(fileName), m_Warnings(warnings)
 {
     // A folder opens as a stream here and fails only at its first read; it is no file to read,
     // so it is refused like one that cannot be opened. The peek consumes nothing.

@@ -2,10 +2,13 @@
 
 #include "pgn/PgnGame.h"
 #include "pgn/PgnToken.h"
+#include "pgn/Warnings.h"
 
 #include <cstdint>
 #include <fstream>
+#include <map>
 #include <string>
+#include <vector>
 
 // Reads one PGN file with the tournament's % escape lines, one record per ReadGame call. The
 // tokenizer never rejects a character; the parser stops at the first syntax error, prints one
@@ -17,7 +20,8 @@
 class CPgnReader
 {
 public:
-    explicit CPgnReader(const char* fileName);
+    // Warnings about games that are read but not counted go to warnings, when one is given.
+    explicit CPgnReader(const char* fileName, CWarnings* warnings = nullptr);
     CPgnReader(const CPgnReader&) = delete;
     CPgnReader& operator=(const CPgnReader&) = delete;
 
@@ -36,6 +40,14 @@ public:
     void Error(const char* message, const char* extra = nullptr);
     // Error, for the parser's many ways to fail: reports and returns false.
     bool Refuse(const char* message, const char* extra = nullptr);
+    // A warning about the line given, when the reader has somewhere to send it.
+    void Warn(std::int32_t line, const std::string& message);
+    bool NextWarningIsShown() const { return m_Warnings != nullptr && m_Warnings->NextIsShown(); }
+
+    // Where the last record delivered began, and where its tag of this name stood (its last
+    // occurrence); the record's first line for a tag it does not hold.
+    std::int32_t RecordLine() const { return m_RecordLine; }
+    std::int32_t TagLine(const std::string& name) const;
 
     // The tokenizer. Each piece stops as soon as the stream is at the end of the input, which is
     // told by the stream's state and never by the character: a 0xFF byte may be real data.
@@ -55,10 +67,33 @@ public:
     bool m_Ok = true;
 
 private:
+    // A game whose termination marker is missing: the next game's tag pairs land in its record
+    // and replace its own, so it is never counted. What it was is kept for the warning.
+    struct CUnterminatedGame
+    {
+        std::string m_White;
+        std::string m_Black;
+        std::string m_Result;
+        std::int32_t m_Line = 0;
+    };
+
     // Any failed state counts as the end, so a reader whose file did not open yields nothing.
     bool AtEnd() const { return !m_Stream.good(); }
     void SkipByteOrderMark();
     bool ReadTagPair(CPgnGame& game, std::string& expectedResult);
     bool SkipVariation();
     bool ReadEscapeLine(CPgnGame& game);
+    void StartRecord();
+    void NoteTag(const CPgnGame& game, const std::string& name, std::int32_t line);
+    // CheckTags, and the warnings of a game that passed it.
+    bool CheckDelivered(const CPgnGame& game);
+    void WarnUncounted(bool atEnd, const CPgnGame& game);
+
+    CWarnings* m_Warnings = nullptr;
+    std::int32_t m_RecordLine = 0;
+    std::int32_t m_GameLine = 0; // where the game now being read began
+    std::map<std::string, std::int32_t> m_TagLines;
+    bool m_HasWhite = false; // since m_GameLine
+    bool m_HasBlack = false;
+    std::vector<CUnterminatedGame> m_Unterminated;
 };

@@ -16,7 +16,81 @@ std::string Excerpt(const std::string& text)
     const std::size_t length = std::min(lineEnd, LongestQuotedText);
     return length < text.size() ? text.substr(0, length) + "..." : text;
 }
+
+bool IsResult(const std::string& text)
+{
+    return text == "1-0" || text == "0-1" || text == "1/2-1/2" || text == "*";
+}
+
+std::string ValueOf(const CPgnGame& game, const std::string& name)
+{
+    const auto found = game.find(name);
+    return found == game.end() ? std::string() : found->second;
+}
 } // namespace
+
+void CPgnReader::Warn(std::int32_t line, const std::string& message)
+{
+    if (m_Warnings != nullptr)
+        m_Warnings->Warn(m_FileName, line, message);
+}
+
+std::int32_t CPgnReader::TagLine(const std::string& name) const
+{
+    const auto found = m_TagLines.find(name);
+    return found == m_TagLines.end() ? m_RecordLine : found->second;
+}
+
+void CPgnReader::StartRecord()
+{
+    m_RecordLine = 0;
+    m_GameLine = 0;
+    m_TagLines.clear();
+    m_HasWhite = false;
+    m_HasBlack = false;
+    m_Unterminated.clear();
+}
+
+// A second White or Black tag in one record means that the game before it never ended: its tags
+// are about to be replaced, so what it was is kept for the warning.
+void CPgnReader::NoteTag(const CPgnGame& game, const std::string& name, std::int32_t line)
+{
+    m_TagLines[name] = line;
+    if (name != "White" && name != "Black")
+        return;
+    bool& seen = name == "White" ? m_HasWhite : m_HasBlack;
+    if (seen)
+    {
+        m_Unterminated.push_back(
+            {ValueOf(game, "White"), ValueOf(game, "Black"), ValueOf(game, "Result"), m_GameLine});
+        m_GameLine = line;
+        m_HasWhite = false;
+        m_HasBlack = false;
+    }
+    seen = true;
+}
+
+// The games of this record that are not counted, because their termination marker is missing
+// or unreadable: the next game's tags replaced theirs, or the file ended.
+void CPgnReader::WarnUncounted(bool atEnd, const CPgnGame& game)
+{
+    if (atEnd && !game.empty())
+        m_Unterminated.push_back(
+            {ValueOf(game, "White"), ValueOf(game, "Black"), ValueOf(game, "Result"), m_GameLine});
+    for (std::size_t k = 0; k < m_Unterminated.size(); ++k)
+    {
+        const CUnterminatedGame& lost = m_Unterminated[k];
+        const bool last = atEnd && k + 1 == m_Unterminated.size();
+        std::string message = "the game \"" + lost.m_White + "\" - \"" + lost.m_Black + "\" ";
+        if (lost.m_Result.empty() || IsResult(lost.m_Result))
+            message += "has no termination marker (1-0, 0-1, 1/2-1/2 or *)";
+        else
+            message += "has the result \"" + lost.m_Result + "\", none of 1-0, 0-1, 1/2-1/2, *";
+        message += last ? ": not counted, the file ends first"
+                        : ": not counted, its tags were replaced by those of the next game";
+        Warn(lost.m_Line, message);
+    }
+}
 
 bool CPgnReader::Refuse(const char* message, const char* extra)
 {
@@ -27,14 +101,19 @@ bool CPgnReader::Refuse(const char* message, const char* extra)
 bool CPgnReader::ReadGame(CPgnGame& game)
 {
     game.clear();
+    StartRecord();
     // Each Result tag read replaces it, so the last one is what the marker must match.
     std::string expectedResult = "*";
     for (;;)
     {
-        switch (NextToken())
+        const PgnToken token = NextToken();
+        if (m_RecordLine == 0)
+            m_RecordLine = m_GameLine = m_Line;
+        switch (token)
         {
         case PgnToken::EndOfFile:
-            // A game without its termination marker is dropped silently.
+            // A game without its termination marker is dropped, with a warning.
+            WarnUncounted(true, game);
             return false;
         case PgnToken::Integer:
         case PgnToken::Period:
@@ -45,13 +124,13 @@ bool CPgnReader::ReadGame(CPgnGame& game)
             {
                 if (expectedResult != m_Token)
                     return Refuse("Game Termination Marker different from Result");
-                return CheckTags(game);
+                return CheckDelivered(game);
             }
             break; // a move
         case PgnToken::Asterisk:
             if (expectedResult != "*")
                 return Refuse("game termination marker different from result");
-            return CheckTags(game);
+            return CheckDelivered(game);
         case PgnToken::String:
             return Refuse("unexpected string ", Excerpt(m_Token).c_str());
         case PgnToken::LeftParenthesis:
@@ -72,6 +151,14 @@ bool CPgnReader::ReadGame(CPgnGame& game)
     }
 }
 
+bool CPgnReader::CheckDelivered(const CPgnGame& game)
+{
+    if (!CheckTags(game))
+        return false;
+    WarnUncounted(false, game);
+    return true;
+}
+
 bool CPgnReader::CheckTags(const CPgnGame& game)
 {
     // The position printed is behind the termination marker, hence "above current line".
@@ -84,11 +171,13 @@ bool CPgnReader::CheckTags(const CPgnGame& game)
 bool CPgnReader::ReadTagPair(CPgnGame& game, std::string& expectedResult)
 {
     // An all-digit name comes as an Integer and is refused with the rest.
+    const std::int32_t line = m_Line;
     if (NextToken() != PgnToken::Symbol)
         return Refuse("symbol expected");
     const std::string name = m_Token;
     if (NextToken() != PgnToken::String)
         return Refuse("string expected");
+    NoteTag(game, name, line);
     game[name] = m_Token;
     if (name == "Result")
         expectedResult = m_Token;

@@ -26,6 +26,40 @@ std::size_t SkipDigits(const std::string& text, std::size_t at)
         ++at;
     return at;
 }
+
+// The end of the decimal number that starts at `start` (after blanks), or start without one.
+std::size_t DecimalEnd(const std::string& text, std::size_t start)
+{
+    const std::size_t integral = SkipSign(text, start);
+    std::size_t end = SkipDigits(text, integral);
+    bool hasDigits = end > integral;
+    if (end < text.size() && text[end] == '.')
+    {
+        const std::size_t fraction = SkipDigits(text, end + 1);
+        hasDigits = hasDigits || fraction > end + 1;
+        end = fraction;
+    }
+    if (!hasDigits)
+        return start;
+    if (end < text.size() && (text[end] == 'e' || text[end] == 'E'))
+    {
+        const std::size_t exponent = SkipSign(text, end + 1);
+        const std::size_t exponentEnd = SkipDigits(text, exponent);
+        if (exponentEnd > exponent)
+            end = exponentEnd;
+    }
+    return end;
+}
+
+// Whether nothing but blanks follows `at`, and a number ended there.
+bool EndsWhole(const std::string& text, std::size_t start, std::size_t at)
+{
+    if (at == start)
+        return false;
+    while (at < text.size() && IsWhiteSpace(text[at]))
+        ++at;
+    return at == text.size();
+}
 } // namespace
 
 std::int32_t ReadInteger(const std::string& text)
@@ -49,25 +83,24 @@ std::int32_t ReadInteger(const std::string& text)
 double ReadDecimal(const std::string& text)
 {
     const std::size_t start = SkipBlanks(text);
-    const std::size_t integral = SkipSign(text, start);
-    std::size_t end = SkipDigits(text, integral);
-    bool hasDigits = end > integral;
-    if (end < text.size() && text[end] == '.')
-    {
-        const std::size_t fraction = SkipDigits(text, end + 1);
-        hasDigits = hasDigits || fraction > end + 1;
-        end = fraction;
-    }
-    if (!hasDigits)
+    const std::size_t end = DecimalEnd(text, start);
+    if (end == start)
         return 0.0;
-    if (end < text.size() && (text[end] == 'e' || text[end] == 'E'))
-    {
-        const std::size_t exponent = SkipSign(text, end + 1);
-        const std::size_t exponentEnd = SkipDigits(text, exponent);
-        if (exponentEnd > exponent)
-            end = exponentEnd;
-    }
     // Only the validated prefix reaches strtod, so it cannot take up a form of its own.
     const std::string number = text.substr(start, end - start);
     return std::strtod(number.c_str(), nullptr);
+}
+
+bool IsWholeInteger(const std::string& text)
+{
+    const std::size_t start = SkipBlanks(text);
+    const std::size_t digits = SkipSign(text, start);
+    const std::size_t end = SkipDigits(text, digits);
+    return end > digits && EndsWhole(text, start, end);
+}
+
+bool IsWholeDecimal(const std::string& text)
+{
+    const std::size_t start = SkipBlanks(text);
+    return EndsWhole(text, start, DecimalEnd(text, start));
 }

@@ -14,3 +14,8 @@ std::int32_t ReadInteger(const std::string& text);
 // A decimal number with an optional fraction and exponent ("nan", "inf" and hexadecimal forms
 // are not numbers here). A magnitude beyond the double range gives an infinity.
 double ReadDecimal(const std::string& text);
+
+// Whether the whole text, blanks around it aside, is one such number: "1,850" is not (it reads
+// as 1), nor is "yes" (it reads as 0).
+bool IsWholeInteger(const std::string& text);
+bool IsWholeDecimal(const std::string& text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pgn/Warnings.h"
 #include "standings/ExchangeUndo.h"
 #include "tournament/Parameters.h"
 #include "tournament/Participant.h"
@@ -33,8 +34,11 @@ public:
     // rebuilding starts from.
     void ResetToReservedRecords();
 
-    // Rebuilds the whole tournament from the input file; false after a diagnostic.
+    // Rebuilds the whole tournament from the input file; false after a diagnostic. Warnings go
+    // to standard error and the participant-list messages to standard output.
     bool ReadTournament(const char* fileName);
+    // The same, with the warnings and the messages sent where the caller says.
+    bool ReadTournament(const char* fileName, CWarnings& warnings, std::ostream& console);
 
     // Derives scores, colours, floats, the standings order, the candidate lists and a random
     // starting pairing with its costs.

@@ -37,8 +37,8 @@ protected:
         reading.m_Ok = m_Tournament.ReadTournament(path.c_str());
         reading.m_Stderr = ::testing::internal::GetCapturedStderr();
         reading.m_Stdout = ::testing::internal::GetCapturedStdout();
-        const std::size_t name = reading.m_Stderr.find(path);
-        if (name != std::string::npos)
+        for (std::size_t name = reading.m_Stderr.find(path); name != std::string::npos;
+             name = reading.m_Stderr.find(path, name))
             reading.m_Stderr.replace(name, path.size(), "in.pgn");
         return reading;
     }
@@ -189,10 +189,10 @@ TEST_F(ReadTournament, RoundsBelowZeroOrAboveOneThousandAreRefused)
         const CReading reading =
             Read("%new \"X\" \"0\"\n" + Game("A", "B", "1-0", "1") + Game("A", "C", "1-0", round));
         EXPECT_FALSE(reading.m_Ok) << round;
-        EXPECT_EQ(reading.m_Stderr,
-                  "info string PGN-Parser: file in.pgn line 13 char 0: 'Round' out of range (in "
-                  "game above current line)\n")
-            << round;
+        EXPECT_TRUE(reading.m_Stderr.ends_with(
+            "info string PGN-Parser: file in.pgn line 13 char 0: 'Round' out of range (in "
+            "game above current line)\n"))
+            << reading.m_Stderr;
         EXPECT_EQ(Named("A").m_History.size(), 1u);
     }
 }
@@ -202,8 +202,9 @@ TEST_F(ReadTournament, ReadingStopsAtTheFirstDiagnosticKeepingWhatCameBefore)
     const CReading reading = Read("%remove \"A\"\n" + Game("A", "B", "1-0", "1") + "[White 5]\n");
     EXPECT_FALSE(reading.m_Ok);
     EXPECT_EQ(reading.m_Stdout, "Participant A has been removed.\n");
-    EXPECT_EQ(reading.m_Stderr, "info string PGN-Parser: file in.pgn line 8 char 9: string "
-                                "expected\n");
+    EXPECT_TRUE(reading.m_Stderr.ends_with(
+        "info string PGN-Parser: file in.pgn line 8 char 9: string expected\n"))
+        << reading.m_Stderr;
     EXPECT_EQ(Named("A").m_History.size(), 1u);
 }
 

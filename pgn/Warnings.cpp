@@ -1,0 +1,20 @@
+#include "pgn/Warnings.h"
+
+#include <ostream>
+
+CWarnings::CWarnings(std::ostream& stream) : m_Stream(&stream) {}
+
+void CWarnings::Warn(const std::string& fileName, std::int64_t line, const std::string& message)
+{
+    if (NextIsShown())
+        *m_Stream << "warning: file " << fileName << " line " << line << ": " << message
+                  << std::endl;
+    ++m_Count;
+}
+
+void CWarnings::Finish()
+{
+    if (m_Count > ShownWarnings)
+        *m_Stream << "warning: " << m_Count - ShownWarnings << " more warnings not shown"
+                  << std::endl;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+// What a file that reads without a diagnostic still tells of a director's slips: one line each,
+// "warning: file <name> line <n>: <message>", for the first ShownWarnings of them; Finish then
+// says in one more line how many there were beyond. Warnings change nothing of what is read.
+class CWarnings
+{
+public:
+    static constexpr std::int64_t ShownWarnings = 50;
+
+    explicit CWarnings(std::ostream& stream);
+
+    void Warn(const std::string& fileName, std::int64_t line, const std::string& message);
+    // Whether the next warning will be printed: what only a printed line needs (a search for a
+    // close name, say) is worked out only then.
+    bool NextIsShown() const { return m_Count < ShownWarnings; }
+    // The line that counts the warnings not printed, if there were any.
+    void Finish();
+
+    std::int64_t Count() const { return m_Count; }
+
+private:
+    std::ostream* m_Stream;
+    std::int64_t m_Count = 0;
+};

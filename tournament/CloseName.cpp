@@ -1,0 +1,163 @@
+#include "tournament/CloseName.h"
+
+#include "pgn/CharacterClasses.h"
+#include "tournament/ReservedRecords.h"
+#include "tournament/Vantor.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+
+namespace
+{
+// The base letters of U+00C0 to U+00FF, capitals and small letters alike; '-' for the two signs.
+constexpr const char* LatinSupplement = "aaaaaaaceeeeiiiidnooooo-ouuuuyts"
+                                        "aaaaaaaceeeeiiiidnooooo-ouuuuyty";
+
+// The base letters of U+0100 to U+017F (Latin Extended-A), which come in pairs of a capital
+// and its small letter.
+constexpr const char* LatinExtended = "aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiiiiijjkkk"
+                                      "llllllllllnnnnnnnnnoooooooorrrrrrssssssssttttttuuuuuuuuuuuu"
+                                      "wwyyyzzzzzzs";
+
+char BaseLetter(std::uint32_t codePoint)
+{
+    if (codePoint >= 0xC0 && codePoint <= 0xFF)
+        return LatinSupplement[codePoint - 0xC0];
+    if (codePoint >= 0x100 && codePoint <= 0x17F)
+        return LatinExtended[codePoint - 0x100];
+    return '\0';
+}
+
+bool IsContinuation(unsigned char byte)
+{
+    return (byte & 0xC0u) == 0x80u;
+}
+
+// Appends what the character at `at` folds to and returns the position behind it. A byte that
+// starts no valid two-byte UTF-8 sequence is taken as a Latin-1 character.
+std::size_t FoldCharacter(const std::string& name, std::size_t at, std::string& folded)
+{
+    const auto byte = static_cast<unsigned char>(name[at]);
+    if (byte < 0x80)
+    {
+        if (IsLetter(name[at]) || IsDigit(name[at]))
+            folded += static_cast<char>(byte | (IsLetter(name[at]) ? 0x20u : 0u));
+        return at + 1;
+    }
+    std::uint32_t codePoint = byte;
+    std::size_t next = at + 1;
+    if (byte >= 0xC2 && byte <= 0xDF && next < name.size() &&
+        IsContinuation(static_cast<unsigned char>(name[next])))
+    {
+        codePoint = ((byte & 0x1Fu) << 6) | (static_cast<unsigned char>(name[next]) & 0x3Fu);
+        ++next;
+    }
+    const char base = BaseLetter(codePoint);
+    if (base != '\0' && base != '-')
+        folded += base;
+    else if (base == '\0' && codePoint >= 0x100)
+        folded.append(name, at, next - at); // another script: its letters stay as they are
+    return next;
+}
+
+// The edit distance of two folded words (a letter inserted, dropped, changed, or two swapped),
+// or Far once it is certainly beyond two.
+constexpr std::size_t Far = 3;
+
+std::size_t Distance(const std::string& a, const std::string& b)
+{
+    if ((a.size() > b.size() ? a.size() - b.size() : b.size() - a.size()) >= Far)
+        return Far;
+    std::vector<std::size_t> before(b.size() + 1);
+    std::vector<std::size_t> last(b.size() + 1);
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        last[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i)
+    {
+        row[0] = i;
+        std::size_t least = row[0];
+        for (std::size_t j = 1; j <= b.size(); ++j)
+        {
+            const std::size_t change = a[i - 1] == b[j - 1] ? 0 : 1;
+            row[j] = std::min({last[j] + 1, row[j - 1] + 1, last[j - 1] + change});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                row[j] = std::min(row[j], before[j - 2] + 1);
+            least = std::min(least, row[j]);
+        }
+        if (least >= Far)
+            return Far;
+        std::swap(before, last);
+        std::swap(last, row);
+    }
+    return std::min(last[b.size()], Far);
+}
+
+// Short words differ by one letter at most, or every name of three letters would be close to
+// every other.
+std::size_t Allowed(const std::string& a, const std::string& b)
+{
+    const std::size_t shorter = std::min(a.size(), b.size());
+    return shorter >= 8 ? 2 : (shorter >= 4 ? 1 : 0);
+}
+
+class CClosest
+{
+public:
+    explicit CClosest(const std::string& word) : m_Word(word), m_Folded(FoldName(word)) {}
+
+    void Consider(const std::string& candidate, const std::string& suggestion)
+    {
+        if (candidate == m_Word)
+            return;
+        const std::string folded = FoldName(candidate);
+        const std::size_t distance = Distance(m_Folded, folded);
+        if (distance <= Allowed(m_Folded, folded) && distance < m_Distance)
+        {
+            m_Distance = distance;
+            m_Suggestion = suggestion;
+        }
+    }
+
+    const std::string& Suggestion() const { return m_Suggestion; }
+
+private:
+    const std::string& m_Word;
+    std::string m_Folded;
+    std::size_t m_Distance = std::numeric_limits<std::size_t>::max();
+    std::string m_Suggestion;
+};
+} // namespace
+
+std::string FoldName(const std::string& name)
+{
+    std::string folded;
+    for (std::size_t at = 0; at < name.size();)
+        at = FoldCharacter(name, at, folded);
+    return folded;
+}
+
+std::string FindCloseWord(const std::string& word, const std::vector<std::string>& known)
+{
+    CClosest closest(word);
+    for (const std::string& candidate : known)
+        closest.Consider(candidate, candidate);
+    return closest.Suggestion();
+}
+
+std::string FindCloseName(const CVantor& tournament, const std::string& name)
+{
+    CClosest closest(name);
+    for (const auto& [known, index] : tournament.m_Index)
+        if (index >= FirstParticipant)
+            closest.Consider(known,
+                             tournament.m_Participants[static_cast<std::size_t>(index)].m_Name);
+    return closest.Suggestion();
+}
+
+std::string DidYouMean(const std::string& suggestion)
+{
+    return suggestion.empty() ? std::string() : ", did you mean \"" + suggestion + "\"?";
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "pgn/PgnReader.h"
+#include "tournament/RoundEntry.h"
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+class CVantor;
+
+// One rebuilding of the tournament from its file. Every game becomes history entries of its two
+// participants and every escape command is carried out, in file order, with the participant-list
+// messages on the console. What looks like a director's slip is warned about through the reader,
+// but read exactly as written: the warnings change nothing.
+class CTournamentReading
+{
+public:
+    CTournamentReading(CVantor& tournament, CPgnReader& reader, std::ostream& console);
+
+    // Reads every record; false after a diagnostic, which ends the reading.
+    bool ReadAll();
+
+private:
+    bool AddGame(const CPgnGame& game);
+    int AddPlayer(const CPgnGame& game, const char* tag, const char* colour);
+    void ReadRating(const CPgnGame& game, const char* tag, int index);
+    bool IsWithinRoundLimit(int white, int black, int round);
+    void WarnAboutRound(const std::string& text, int round);
+    void WarnAboutMeeting(int white, int black, int round);
+    void WarnAboutSecondGame(int player, int opponent, int round);
+    void Store(int player, int opponent, int round, bool white, int points);
+
+    bool ApplyEscape(const CPgnGame& escape);
+    bool SetParameter(const std::string& keyword, const std::string& value);
+    bool ChangeParticipantList(const std::string& command, const std::string& name,
+                               const CPgnGame& escape, bool& known);
+    void AddOrRate(const std::string& name, const std::string* ratingText);
+    bool Replace(const std::string& name, const std::string& newName);
+    void SetPresence(const std::string& command, const std::string& name);
+    bool RefusesReserved(const std::string& command, const std::string& name);
+    bool IsWithinFieldLimit();
+
+    void WarnUnlessWhole(bool whole, const std::string& what, const std::string& text,
+                         const std::string& readAs, std::int32_t line);
+    void WarnNaming(std::int32_t line, const std::string& message, const std::string& name);
+    std::string NameOf(int index) const;
+    std::vector<CRoundEntry>& HistoryOf(int index);
+
+    CVantor& m_Tournament;
+    CPgnReader& m_Reader;
+    std::ostream& m_Console;
+    int m_LatestRound = 0;    // the greatest round named by a game's Round tag so far
+    bool m_Announces = false; // a %new was read: the file announces its participants
+    // The line of the game behind every stored history entry, by participant and round.
+    std::vector<std::vector<std::int32_t>> m_GameLines;
+};
