@@ -94,8 +94,11 @@ bool ReplaceByRenaming(const std::filesystem::path& destination, const struct st
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0)
     {
+        // A folder that takes no new file (a shared folder, say) may still hold a writable
+        // file: the whole round is ready, so it is written in place.
         reason = LastError();
-        return false;
+        return existing != nullptr && ::access(destination.c_str(), W_OK) == 0 &&
+               WriteInPlace(destination, text, reason);
     }
     const bool filled = ::fchmod(descriptor, PermissionsFor(existing)) == 0 &&
                         WriteAll(descriptor, text) && ::fsync(descriptor) == 0;
@@ -121,4 +124,16 @@ bool WriteOutputFile(const std::string& name, const std::string& text, std::stri
     if (exists && !S_ISREG(existing.st_mode))
         return WriteInPlace(destination, text, reason);
     return ReplaceByRenaming(destination, exists ? &existing : nullptr, text, reason);
+}
+
+bool IsSameFile(const std::string& first, const std::string& second)
+{
+    struct stat one
+    {
+    };
+    struct stat other
+    {
+    };
+    return ::stat(first.c_str(), &one) == 0 && ::stat(second.c_str(), &other) == 0 &&
+           one.st_dev == other.st_dev && one.st_ino == other.st_ino;
 }

@@ -4,7 +4,11 @@
 
 // Replaces the file `name` with `text`, all or nothing: the text goes to a new file beside it,
 // which is renamed over the old one only once it is completely written. The file may be the
-// tournament's only memory (input and output are often the same file), so a full disk or a
+// tournament's only memory (and the round is the next part of it), so a full disk or a
 // crash must never leave it half written. On failure reason tells why and the old file is as
 // it was.
 bool WriteOutputFile(const std::string& name, const std::string& text, std::string& reason);
+
+// Whether the two names are one file (the same device and inode, so also through another path,
+// a symbolic link or a hard link); false when either does not exist.
+bool IsSameFile(const std::string& first, const std::string& second);

@@ -1,40 +1,50 @@
-#include "driver/RemoveSurroundingQuotes.h"
-#include "driver/WriteOutputFile.h"
-#include "tournament/Vantor.h"
+#include "driver/CommandLine.h"
+#include "driver/Failure.h"
+#include "driver/RunModes.h"
 
 #include <csignal>
 #include <iostream>
-#include <string>
+#include <new>
 
-// One run pairs one round: the whole tournament is read from the input file, the next round is
-// searched and written to the output file. Exit status 0 when the round was written, 1 when the
-// arguments were wrong, the input could not be read or the output could not be written.
+namespace
+{
+int Run(const CCommandLine& line)
+{
+    switch (line.m_Mode)
+    {
+    case ERunMode::Pair:
+        return RunPairing(line);
+    case ERunMode::Check:
+        return RunCheck(line);
+    case ERunMode::Standings:
+        return RunStandings(line);
+    case ERunMode::Audit:
+        return RunAudit(line);
+    case ERunMode::Help:
+        return PrintHelp();
+    case ERunMode::Version:
+        return PrintVersion();
+    }
+    return Fail(EFailure::Usage);
+}
+} // namespace
+
+// One run pairs one round, or reports on the tournament without writing anything (see
+// RunModes.h). The exit status is 0, or that of the failure class (see Failure.h).
 int main(int argc, char** argv)
 {
+    std::set_new_handler(ReportOutOfMemory);
     // A file size limit must fail the write, not kill the run half way through it; a console
     // that has gone away (a pipe whose reader quit) must not keep the round from being written.
     std::signal(SIGXFSZ, SIG_IGN);
     std::signal(SIGPIPE, SIG_IGN);
-    std::cout << "Vantor beta 3\n"
-              << "Swiss pairings for chess tournaments, by the Vantor developers" << std::endl;
-    if (argc != 3)
-    {
-        std::cerr << "usage: Vantor.exe <input pgn file> <output pgn file>\n";
-        return 1;
-    }
-    const std::string inputName = RemoveSurroundingQuotes(argv[1]);
-    const std::string outputName = RemoveSurroundingQuotes(argv[2]);
-
-    CVantor tournament;
-    if (!tournament.ReadTournament(inputName.c_str()))
-        return 1;
-    std::string round;
-    tournament.Pair(round);
-    std::string reason;
-    if (!WriteOutputFile(outputName, round, reason))
-    {
-        std::cerr << "Cannot write file " << outputName << ": " << reason << std::endl;
-        return 1;
-    }
-    return 0;
+    CCommandLine line;
+    const bool understood = ParseCommandLine(argc, argv, line);
+    // The banner belongs to the pairing run; the reports print only what they report.
+    if (!understood || line.m_Mode == ERunMode::Pair)
+        std::cout << "Vantor beta 3\n"
+                  << "Swiss pairings for chess tournaments, by the Vantor developers" << std::endl;
+    if (!understood)
+        return Fail(EFailure::Usage);
+    return Run(line);
 }

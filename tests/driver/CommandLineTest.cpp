@@ -72,15 +72,25 @@ TEST(CommandLine, AReaderDiagnosticKeepsEarlierMessagesAndTheOutputUntouched)
     EXPECT_EQ(ReadFile(output), "the previous round");
 }
 
-TEST(CommandLine, TheSameFileAsInputAndOutputIsReplacedByTheNewRound)
+// The round would replace the whole tournament, however the output names the input file.
+TEST(CommandLine, TheInputFileIsNeverTheOutputFile)
 {
     const CTemporaryFolder folder;
     const std::string file = folder.Write("tournament.pgn", FourPlayers());
-    const CVantorRun run = RunVantor({file, file}, folder);
-    EXPECT_EQ(run.m_Status, 0);
-    const std::string round = ReadFile(file);
-    EXPECT_EQ(round.find("%new"), std::string::npos);
-    EXPECT_NE(round.find("[Round \"1.1\"]"), std::string::npos);
+    std::filesystem::create_directory(folder.Path("sub"));
+    std::filesystem::create_symlink(file, folder.Path("link.pgn"));
+    std::filesystem::create_hard_link(file, folder.Path("hard.pgn"));
+    for (const std::string& output : {file, folder.Path("sub/../tournament.pgn"),
+                                      folder.Path("link.pgn"), folder.Path("hard.pgn")})
+    {
+        const CVantorRun run = RunVantor({file, output}, folder);
+        EXPECT_EQ(run.m_Status, 1) << output;
+        EXPECT_EQ(run.m_Stdout, Banner);
+        EXPECT_EQ(run.m_Stderr, "Cannot write file " + output + ": it is the input file " + file +
+                                    ", and the round would replace every game in it; name "
+                                    "another file\n");
+        EXPECT_EQ(ReadFile(file), FourPlayers());
+    }
 }
 
 TEST(CommandLine, AFailedWriteIsReportedAndTheOldFileKept)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+// The ways a run can fail. Each ends the run with its exit status after one line on standard
+// error, and leaves every file as it was.
+enum class EFailure
+{
+    Usage,           // the arguments fit no mode
+    UnreadableInput, // the input file cannot be opened
+    RefusedInput,    // the input breaks the grammar or a limit of the tournament
+    FailedWrite,     // the output file cannot be written, or is the input file itself
+    OutOfMemory,
+};
+
+struct CFailureClass
+{
+    EFailure m_Failure;
+    int m_ExitStatus;
+    const char* m_Line; // what standard error shows; <...> stands for what the run fills in
+};
+
+// The table that the README repeats.
+inline constexpr std::array<CFailureClass, 5> FailureClasses{{
+    {EFailure::Usage, 1, "usage: Vantor.exe <input pgn file> <output pgn file>"},
+    {EFailure::UnreadableInput, 1,
+     "info string PGN-Parser: file <input> line 1 char 0: Cannot open file"},
+    {EFailure::RefusedInput, 1,
+     "info string PGN-Parser: file <input> line <n> char <n>: <what is wrong>"},
+    {EFailure::FailedWrite, 1, "Cannot write file <output>: <reason>"},
+    {EFailure::OutOfMemory, 1, "vantor: out of memory"},
+}};
+
+// Prints the failure's line, unless the reader already has (the two input failures), and
+// returns its exit status. detail is the file and reason of a failed write.
+int Fail(EFailure failure, const std::string& detail = {});
+
+// Installed before anything else: an allocation that fails ends the run with the line of
+// OutOfMemory, never with an abort. No file has been touched by then, as the round is written
+// only once it is complete.
+void ReportOutOfMemory();
