@@ -18,7 +18,8 @@ void PrintSummary(const std::string& name, const CVantor& tournament, std::int64
     for (const CParticipant& participant : participants)
         rounds = std::max(rounds, participant.m_History.size());
     std::cout << name << ": " << participants.end() - first << " participants, " << present
-              << " present, " << rounds << " rounds, " << warnings << " warnings" << std::endl;
+              << " present, " << rounds << " rounds, " << warnings
+              << (warnings == 1 ? " warning" : " warnings") << std::endl;
 }
 } // namespace
 

@@ -189,6 +189,9 @@ void CPgnReader::ReadNag()
 
 void CPgnReader::Error(const char* message, const char* extra)
 {
+    // The diagnostic ends the reading, and is the last line the director reads.
+    if (m_Warnings != nullptr)
+        m_Warnings->Finish();
     m_Ok = false;
     std::cerr << "info string PGN-Parser: file " << m_FileName << " line " << m_Line << " char "
               << m_Column << ": " << message;

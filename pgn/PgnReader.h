@@ -88,6 +88,7 @@ private:
     // CheckTags, and the warnings of a game that passed it.
     bool CheckDelivered(const CPgnGame& game);
     void WarnUncounted(bool atEnd, const CPgnGame& game);
+    void KeepUnterminated(const CPgnGame& game);
 
     CWarnings* m_Warnings = nullptr;
     std::int32_t m_RecordLine = 0;

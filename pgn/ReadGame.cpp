@@ -51,6 +51,15 @@ void CPgnReader::StartRecord()
     m_Unterminated.clear();
 }
 
+// The game now being read, which will not be counted. The director finds why at its Result
+// tag, which the termination marker follows, or else at its first line.
+void CPgnReader::KeepUnterminated(const CPgnGame& game)
+{
+    const std::int32_t line = game.contains("Result") ? TagLine("Result") : m_GameLine;
+    m_Unterminated.push_back(
+        {ValueOf(game, "White"), ValueOf(game, "Black"), ValueOf(game, "Result"), line});
+}
+
 // A second White or Black tag in one record means that the game before it never ended: its tags
 // are about to be replaced, so what it was is kept for the warning.
 void CPgnReader::NoteTag(const CPgnGame& game, const std::string& name, std::int32_t line)
@@ -61,8 +70,7 @@ void CPgnReader::NoteTag(const CPgnGame& game, const std::string& name, std::int
     bool& seen = name == "White" ? m_HasWhite : m_HasBlack;
     if (seen)
     {
-        m_Unterminated.push_back(
-            {ValueOf(game, "White"), ValueOf(game, "Black"), ValueOf(game, "Result"), m_GameLine});
+        KeepUnterminated(game);
         m_GameLine = line;
         m_HasWhite = false;
         m_HasBlack = false;
@@ -75,15 +83,14 @@ void CPgnReader::NoteTag(const CPgnGame& game, const std::string& name, std::int
 void CPgnReader::WarnUncounted(bool atEnd, const CPgnGame& game)
 {
     if (atEnd && !game.empty())
-        m_Unterminated.push_back(
-            {ValueOf(game, "White"), ValueOf(game, "Black"), ValueOf(game, "Result"), m_GameLine});
+        KeepUnterminated(game);
     for (std::size_t k = 0; k < m_Unterminated.size(); ++k)
     {
         const CUnterminatedGame& lost = m_Unterminated[k];
         const bool last = atEnd && k + 1 == m_Unterminated.size();
         std::string message = "the game \"" + lost.m_White + "\" - \"" + lost.m_Black + "\" ";
         if (lost.m_Result.empty() || IsResult(lost.m_Result))
-            message += "has no termination marker (1-0, 0-1, 1/2-1/2 or *)";
+            message += "has no readable termination marker (1-0, 0-1, 1/2-1/2 or *)";
         else
             message += "has the result \"" + lost.m_Result + "\", none of 1-0, 0-1, 1/2-1/2, *";
         message += last ? ": not counted, the file ends first"

@@ -14,6 +14,9 @@ void CWarnings::Warn(const std::string& fileName, std::int64_t line, const std::
 
 void CWarnings::Finish()
 {
+    if (m_Finished)
+        return;
+    m_Finished = true;
     if (m_Count > ShownWarnings)
         *m_Stream << "warning: " << m_Count - ShownWarnings << " more warnings not shown"
                   << std::endl;

@@ -18,7 +18,7 @@ public:
     // Whether the next warning will be printed: what only a printed line needs (a search for a
     // close name, say) is worked out only then.
     bool NextIsShown() const { return m_Count < ShownWarnings; }
-    // The line that counts the warnings not printed, if there were any.
+    // The line that counts the warnings not printed, if there were any; once.
     void Finish();
 
     std::int64_t Count() const { return m_Count; }
@@ -26,4 +26,5 @@ public:
 private:
     std::ostream* m_Stream;
     std::int64_t m_Count = 0;
+    bool m_Finished = false;
 };

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 namespace
@@ -103,6 +104,14 @@ std::size_t Allowed(const std::string& a, const std::string& b)
     return shorter >= 8 ? 2 : (shorter >= 4 ? 1 : 0);
 }
 
+// Names that differ in a number ("Player 1", "Player 7") are different people, however close.
+std::string DigitsOf(const std::string& folded)
+{
+    std::string digits;
+    std::copy_if(folded.begin(), folded.end(), std::back_inserter(digits), IsDigit);
+    return digits;
+}
+
 class CClosest
 {
 public:
@@ -113,6 +122,8 @@ public:
         if (candidate == m_Word)
             return;
         const std::string folded = FoldName(candidate);
+        if (DigitsOf(folded) != DigitsOf(m_Folded))
+            return;
         const std::size_t distance = Distance(m_Folded, folded);
         if (distance <= Allowed(m_Folded, folded) && distance < m_Distance)
         {

@@ -7,6 +7,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 // One run of the built program: exit status (128 + signal when it was killed) and everything
@@ -18,10 +19,10 @@ struct CVantorRun
     std::string m_Stderr;
 };
 
-// Runs the program with exactly these arguments, no shell in between, in the folder given.
-// Standard output goes to a file unless another descriptor is given for it.
-inline CVantorRun RunVantor(const std::vector<std::string>& arguments,
-                            const CTemporaryFolder& folder, int standardOutput = -1)
+// Runs a program (argv[0] names it), no shell in between, in the folder given. Standard output
+// goes to a file unless another descriptor is given for it.
+inline CVantorRun RunProgram(std::vector<std::string> words, const CTemporaryFolder& folder,
+                             int standardOutput = -1)
 {
     const std::string outPath = folder.Path("stdout.txt");
     const std::string errPath = folder.Path("stderr.txt");
@@ -34,8 +35,6 @@ inline CVantorRun RunVantor(const std::vector<std::string>& arguments,
                                          0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
-    std::vector<std::string> words{VANTOR_EXECUTABLE};
-    words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());
@@ -43,7 +42,7 @@ inline CVantorRun RunVantor(const std::vector<std::string>& arguments,
 
     CVantorRun run;
     pid_t child = 0;
-    if (posix_spawn(&child, VANTOR_EXECUTABLE, &actions, nullptr, argv.data(), environ) == 0)
+    if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0)
     {
         int status = 0;
         ::waitpid(child, &status, 0);
@@ -53,6 +52,15 @@ inline CVantorRun RunVantor(const std::vector<std::string>& arguments,
     run.m_Stdout = ReadFile(outPath);
     run.m_Stderr = ReadFile(errPath);
     return run;
+}
+
+// Runs the built program with exactly these arguments.
+inline CVantorRun RunVantor(const std::vector<std::string>& arguments,
+                            const CTemporaryFolder& folder, int standardOutput = -1)
+{
+    std::vector<std::string> words{VANTOR_EXECUTABLE};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    return RunProgram(std::move(words), folder, standardOutput);
 }
 
 inline const std::string Banner =

@@ -1,0 +1,218 @@
+#include "support/RunVantor.h"
+#include "support/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The slips directors make when they edit the tournament file by hand. Each row is a whole file:
+// it is paired, and checked with --check, and must say exactly what looks wrong (a warning line
+// names the file, the line and, where a known name is close, the name meant) or be refused with
+// one line and no output file. A warning changes nothing of what is read.
+namespace
+{
+std::string Game(const std::string& white, const std::string& black, const std::string& round,
+                 const std::string& result = "1-0", const std::string& marker = "")
+{
+    return "[White \"" + white + "\"]\n[Black \"" + black + "\"]\n[Round \"" + round +
+           "\"]\n[Result \"" + result + "\"]\n" + (marker.empty() ? result : marker) + "\n\n";
+}
+
+// Six announced participants and their first round: lines 1 to 6 announce, the games of round 1
+// begin on lines 7, 13 and 19, and what a row appends begins on line 25.
+std::string FirstRound()
+{
+    return "%new \"Adler, Maren\" \"2650\"\n%new \"Brandt, Oskar\" \"2640\"\n"
+           "%new \"Castell, Ines\" \"2630\"\n%new \"Dorn, Lukas\" \"2537\"\n"
+           "%new \"M\xC3\xBCller, Jan\" \"2500\"\n%new \"Falk, Henrik\" \"2434\"\n" +
+           Game("Adler, Maren", "Dorn, Lukas", "1.1") +
+           Game("Brandt, Oskar", "M\xC3\xBCller, Jan", "1.2", "1/2-1/2") +
+           Game("Castell, Ines", "Falk, Henrik", "1.3", "0-1");
+}
+
+std::string ManyGamesWithoutRound(int games)
+{
+    std::string text = "%new \"A\" \"1\"\n%new \"B\" \"1\"\n";
+    for (int game = 0; game < games; ++game)
+        text += "[White \"A\"][Black \"B\"][Result \"1/2-1/2\"] 1/2-1/2\n";
+    return text;
+}
+
+std::string UnknownRemovals(int count)
+{
+    std::string text = FirstRound();
+    for (int k = 0; k < count; ++k)
+        text += "%remove \"Nobody " + std::to_string(k) + "\"\n";
+    return text;
+}
+
+struct CSlip
+{
+    const char* m_What;
+    std::string m_File;
+    // Standard error, each F standing for the input's path; a refusal is the last line.
+    std::string m_Stderr;
+    bool m_Refused = false;
+};
+
+const std::string W = "warning: file F line ";
+const std::string Refusal = "info string PGN-Parser: file F line ";
+
+// The first fifty warnings of UnknownRemovals(53), then the count of the rest.
+std::string FiftyShown()
+{
+    std::string text;
+    for (int k = 0; k < 50; ++k)
+        text += W + std::to_string(25 + k) + ": %remove \"Nobody " + std::to_string(k) +
+                "\" names no participant: a new participant was created, absent\n";
+    return text + "warning: 3 more warnings not shown\n";
+}
+
+std::vector<CSlip> Slips()
+{
+    const std::string first = FirstRound();
+    return {
+        {"a clean file", first, ""},
+        {"a misspelled name in a game", first + Game("Adler, Maren", "Brandt, Oskra", "2"),
+         W + "26: \"Brandt, Oskra\" was never announced with %new: a new participant was "
+             "created, did you mean \"Brandt, Oskar\"?\n"},
+        {"a name in other letter case and blanks", first + Game("adler maren", "Falk, Henrik", "2"),
+         W + "25: \"adler maren\" was never announced with %new: a new participant was created, "
+             "did you mean \"Adler, Maren\"?\n"},
+        {"a Latin-1 round in a UTF-8 file", first + Game("Falk, Henrik", "M\xFCller, Jan", "2"),
+         W + "26: \"M\xFCller, Jan\" was never announced with %new: a new participant was "
+             "created, did you mean \"M\xC3\xBCller, Jan\"?\n"},
+        {"a misspelled removal", first + "%remove \"Dorn, Lucas\"\n",
+         W + "25: %remove \"Dorn, Lucas\" names no participant: a new participant was created, "
+             "absent, did you mean \"Dorn, Lukas\"?\n"},
+        {"a misspelled return", first + "%comeback \"Castel, Ines\"\n",
+         W + "25: %comeback \"Castel, Ines\" names no participant: a new participant was "
+             "created, who will be paired, did you mean \"Castell, Ines\"?\n"},
+        {"a rename of nobody", first + "%replace \"Nobody\" \"Late, Entry\"\n",
+         W + "25: %replace \"Nobody\" names no participant: a new participant was created under "
+             "the new name\n"},
+        {"a rename with swapped arguments", first + "%replace \"Adler, M.\" \"Adler, Maren\"\n",
+         Refusal + "26 char 0: %replace: the new name \"Adler, Maren\" already belongs to another "
+                   "participant, who would be paired twice\n",
+         true},
+        {"a rename onto another participant", first + "%replace \"Dorn, Lukas\" \"Falk, Henrik\"\n",
+         Refusal + "26 char 0: %replace: the new name \"Falk, Henrik\" already belongs to another "
+                   "participant, who would be paired twice\n",
+         true},
+        {"a result typed 1-O",
+         first + Game("Adler, Maren", "Falk, Henrik", "2.1", "1-O") +
+             Game("Dorn, Lukas", "Castell, Ines", "2.2"),
+         W + "28: the game \"Adler, Maren\" - \"Falk, Henrik\" has the result \"1-O\", none of "
+             "1-0, 0-1, 1/2-1/2, *: not counted, its tags were replaced by those of the next "
+             "game\n"},
+        {"a marker typed 1:0",
+         first + Game("Adler, Maren", "Falk, Henrik", "2.1", "1-0", "1:0") +
+             Game("Dorn, Lukas", "Castell, Ines", "2.2"),
+         W + "28: the game \"Adler, Maren\" - \"Falk, Henrik\" has no readable termination "
+             "marker (1-0, 0-1, 1/2-1/2 or *): not counted, its tags were replaced by those of "
+             "the next game\n"},
+        {"a result typed with a fraction sign, last in the file",
+         first + Game("Adler, Maren", "Falk, Henrik", "2.1", "\xC2\xBD-\xC2\xBD"),
+         W + "28: the game \"Adler, Maren\" - \"Falk, Henrik\" has the result "
+             "\"\xC2\xBD-\xC2\xBD\", "
+             "none of 1-0, 0-1, 1/2-1/2, *: not counted, the file ends first\n"},
+        {"a participant in two games of a round",
+         first + Game("Adler, Maren", "Brandt, Oskar", "1.4"),
+         W +
+             "25: \"Adler, Maren\" has two games in round 1 (lines 7 and 25): the later one, "
+             "against \"Brandt, Oskar\", counts\n" +
+             W +
+             "25: \"Brandt, Oskar\" has two games in round 1 (lines 13 and 25): the later "
+             "one, against \"Adler, Maren\", counts\n"},
+        {"a rematch", first + Game("Dorn, Lukas", "Adler, Maren", "2.1"),
+         W + "25: \"Dorn, Lukas\" and \"Adler, Maren\" meet again: they met in round 1\n"},
+        {"a round typed 12 for 2", first + Game("Dorn, Lukas", "Brandt, Oskar", "12.1"),
+         W + "27: round 12 lies more than one round beyond the latest round read so far, 1\n"},
+        {"unknown command words",
+         first + "%withdraw \"Falk, Henrik\"\n%New \"X\" \"1\"\n%debug \"1\"\n",
+         W + "25: unknown command %withdraw ignored\n" + W +
+             "26: unknown command %New ignored, did you mean \"new\"?\n" + W +
+             "27: unknown command %debug ignored, did you mean \"Debug\"?\n"},
+        {"numbers that do not read wholly",
+         first + "%Seed \"seven\"\n%Colour3 \"1,5\"\n" +
+             Game("Dorn, Lukas", "Brandt, Oskar", "2", "1-0").insert(0, "[WhiteElo \"2,537\"]\n"),
+         W + "25: argument of %Seed \"seven\" does not read wholly as a number: read as 0\n" + W +
+             "26: argument of %Colour3 \"1,5\" does not read wholly as a number: read as 1\n" + W +
+             "27: WhiteElo of \"Dorn, Lukas\" \"2,537\" does not read wholly as a number: read as "
+             "2\n"},
+        {"a second %new for a participant", first + "%new \"Falk, Henrik\" \"2500\"\n",
+         W + "25: %new \"Falk, Henrik\" names an existing participant: only the rating changes, "
+             "from 0 to 2500\n"}, // the games have no ratings
+        {"an empty file", "", W + "1: nobody to pair: no participant is present at the end\n"},
+        {"the next round of games without Round beyond the limit", ManyGamesWithoutRound(1001), "",
+         true},
+        {"more warnings than are shown", UnknownRemovals(53), FiftyShown()},
+    };
+}
+
+std::string WithPath(std::string text, const std::string& path)
+{
+    for (std::size_t at = text.find(" F "); at != std::string::npos; at = text.find(" F ", at))
+        text.replace(at + 1, 1, path);
+    return text;
+}
+
+TEST(DirectorSlip, EachSlipIsWarnedAboutOrRefused)
+{
+    for (const CSlip& slip : Slips())
+    {
+        SCOPED_TRACE(slip.m_What);
+        const CTemporaryFolder folder;
+        const std::string input = folder.Write("t.pgn", slip.m_File);
+        const std::string output = folder.Path("round.pgn");
+        const CVantorRun pairing = RunVantor({input, output}, folder);
+        const CVantorRun check = RunVantor({"--check", input}, folder);
+        const std::string expected = WithPath(slip.m_Stderr, input);
+        EXPECT_EQ(pairing.m_Status, slip.m_Refused ? 1 : 0);
+        EXPECT_EQ(std::filesystem::exists(output), !slip.m_Refused);
+        EXPECT_EQ(check.m_Status, slip.m_Refused || !pairing.m_Stderr.empty() ? 1 : 0);
+        EXPECT_EQ(check.m_Stderr, pairing.m_Stderr);
+        EXPECT_EQ(check.m_Stdout.find("participants, ") != std::string::npos, !slip.m_Refused);
+        if (expected.empty() && slip.m_Refused) // after fifty warnings about the repetitions
+            EXPECT_NE(pairing.m_Stderr.find("warning: 949 more warnings not shown\n" +
+                                            WithPath(Refusal, input)),
+                      std::string::npos)
+                << pairing.m_Stderr;
+        else
+            EXPECT_EQ(pairing.m_Stderr, expected);
+    }
+}
+
+// Only an allocation that fails can end a run this way; it must end with one line and status 1,
+// never an abort. Address sanitizers reserve more address space than any limit allows.
+#if defined(__SANITIZE_ADDRESS__)
+#define VANTOR_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VANTOR_ADDRESS_SANITIZER 1
+#endif
+#endif
+
+TEST(DirectorSlip, RunningOutOfMemoryEndsWithOneLine)
+{
+#ifdef VANTOR_ADDRESS_SANITIZER
+    GTEST_SKIP() << "an address sanitizer needs more address space than the limit";
+#else
+    const CTemporaryFolder folder;
+    std::string field;
+    for (int k = 0; k < 30000; ++k)
+        field += "%new \"P" + std::to_string(k) + "\" \"1\"\n";
+    const std::string input = folder.Write(
+        "t.pgn", field + "[White \"P1\"][Black \"P2\"][Round \"1000\"][Result \"1-0\"] 1-0\n");
+    // Every one of 30,000 histories grows to 1000 rounds: far more than the limit.
+    const CVantorRun run = RunProgram({"/bin/sh", "-c", "ulimit -v 300000 && exec \"$0\" \"$@\"",
+                                       VANTOR_EXECUTABLE, input, folder.Path("round.pgn")},
+                                      folder);
+    EXPECT_EQ(run.m_Status, 1);
+    EXPECT_TRUE(run.m_Stderr.ends_with("\nvantor: out of memory\n")) << run.m_Stderr;
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("round.pgn")));
+#endif
+}
+} // namespace
