@@ -4,9 +4,9 @@
 #include "pgn/PgnToken.h"
 #include "pgn/Warnings.h"
 
+#include <array>
 #include <cstdint>
 #include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -92,9 +92,9 @@ private:
 
     CWarnings* m_Warnings = nullptr;
     std::int32_t m_RecordLine = 0;
-    std::int32_t m_GameLine = 0; // where the game now being read began
-    std::map<std::string, std::int32_t> m_TagLines;
-    bool m_HasWhite = false; // since m_GameLine
+    std::int32_t m_GameLine = 0;              // where the game now being read began
+    std::array<std::int32_t, 6> m_TagLines{}; // of the tags that warnings locate; 0 when not read
+    bool m_HasWhite = false;                  // since m_GameLine
     bool m_HasBlack = false;
     std::vector<CUnterminatedGame> m_Unterminated;
 };

@@ -1,8 +1,10 @@
 #include "pgn/PgnReader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace
 {
@@ -27,6 +29,16 @@ std::string ValueOf(const CPgnGame& game, const std::string& name)
     const auto found = game.find(name);
     return found == game.end() ? std::string() : found->second;
 }
+
+// The tags whose lines warnings name; the others' are not kept.
+constexpr std::array<std::string_view, 6> LocatedTags = {"White", "Black",    "Result",
+                                                         "Round", "WhiteElo", "BlackElo"};
+
+std::size_t LocatedTag(std::string_view name)
+{
+    return static_cast<std::size_t>(std::find(LocatedTags.begin(), LocatedTags.end(), name) -
+                                    LocatedTags.begin());
+}
 } // namespace
 
 void CPgnReader::Warn(std::int32_t line, const std::string& message)
@@ -37,15 +49,15 @@ void CPgnReader::Warn(std::int32_t line, const std::string& message)
 
 std::int32_t CPgnReader::TagLine(const std::string& name) const
 {
-    const auto found = m_TagLines.find(name);
-    return found == m_TagLines.end() ? m_RecordLine : found->second;
+    const std::size_t tag = LocatedTag(name);
+    return tag < m_TagLines.size() && m_TagLines[tag] != 0 ? m_TagLines[tag] : m_RecordLine;
 }
 
 void CPgnReader::StartRecord()
 {
     m_RecordLine = 0;
     m_GameLine = 0;
-    m_TagLines.clear();
+    m_TagLines.fill(0);
     m_HasWhite = false;
     m_HasBlack = false;
     m_Unterminated.clear();
@@ -64,7 +76,9 @@ void CPgnReader::KeepUnterminated(const CPgnGame& game)
 // are about to be replaced, so what it was is kept for the warning.
 void CPgnReader::NoteTag(const CPgnGame& game, const std::string& name, std::int32_t line)
 {
-    m_TagLines[name] = line;
+    const std::size_t tag = LocatedTag(name);
+    if (tag < m_TagLines.size())
+        m_TagLines[tag] = line;
     if (name != "White" && name != "Black")
         return;
     bool& seen = name == "White" ? m_HasWhite : m_HasBlack;
