@@ -1,7 +1,10 @@
 #include "driver/ReadInput.h"
 #include "driver/RunModes.h"
+#include "output/WriteAudit.h"
+#include "search/PairingSearch.h"
 
 #include <iostream>
+#include <string>
 
 int RunAudit(const CCommandLine& line)
 {
@@ -9,6 +12,10 @@ int RunAudit(const CCommandLine& line)
     CWarnings warnings(std::cerr);
     if (const auto failure = ReadInput(line.m_Input, tournament, warnings, Nowhere()))
         return Fail(*failure);
-    std::cerr << "vantor: --audit is not built yet\n";
-    return 1;
+    // The next round is the one the pairing run would write; the written text and the closing
+    // lines of the search are not the audit's to show.
+    std::string round;
+    PairNextRound(tournament, round, Nowhere());
+    WriteAudit(std::cout, tournament, AuditTournament(tournament));
+    return 0;
 }

@@ -1,0 +1,172 @@
+#include "FullHistory.h"
+
+#include "SimulatedTournament.h"
+#include "tournament/ReservedRecords.h"
+
+#include <algorithm>
+#include <random>
+#include <utility>
+#include <vector>
+
+namespace
+{
+// How far down the order a participant looks for an opponent.
+constexpr std::size_t LookAhead = 40;
+
+// The colour a participant asks for and how strongly, judged as a director would from the games
+// against participants: 3 to avoid a third colour in a row or a difference beyond 2, 2 to even
+// out a difference of 1, 1 to alternate, 0 before the first game.
+struct CColourWish
+{
+    bool m_White = true;
+    int m_Strength = 0;
+};
+
+CColourWish WishOf(const CParticipant& participant)
+{
+    int balance = 0;
+    std::vector<bool> colours;
+    for (const CRoundEntry& entry : participant.m_History)
+        if (entry.m_Opponent >= FirstParticipant)
+        {
+            balance += entry.m_White ? 1 : -1;
+            colours.push_back(entry.m_White);
+        }
+    if (colours.empty())
+        return {};
+    const bool last = colours.back();
+    if (balance >= 2 || balance <= -2)
+        return {balance < 0, 3};
+    if (colours.size() >= 2 && colours[colours.size() - 2] == last)
+        return {!last, 3};
+    if (balance != 0)
+        return {balance < 0, 2};
+    return {!last, 1};
+}
+
+bool Compatible(const CColourWish& first, const CColourWish& second)
+{
+    return first.m_Strength < 3 || second.m_Strength < 3 || first.m_White != second.m_White;
+}
+
+// Whether the better placed of two opponents plays White: the stronger wish is granted; at equal
+// strength both are when they differ, and the better placed member's otherwise.
+bool FirstPlaysWhite(const CColourWish& first, const CColourWish& second)
+{
+    if (first.m_Strength != second.m_Strength)
+        return first.m_Strength > second.m_Strength ? first.m_White : !second.m_White;
+    return first.m_White;
+}
+
+struct CEntrant
+{
+    int m_Index = 0;
+    int m_Score = 0;
+    int m_Elo = 0;
+    bool m_HadBye = false;
+    CColourWish m_Wish;
+};
+
+std::vector<CEntrant> EntrantsInOrder(const CVantor& tournament)
+{
+    std::vector<CEntrant> entrants;
+    const auto& participants = tournament.m_Participants;
+    for (std::size_t index = FirstParticipant; index < participants.size(); ++index)
+    {
+        const CParticipant& participant = participants[index];
+        CEntrant entrant{static_cast<int>(index), 0, participant.m_Elo, false, WishOf(participant)};
+        for (const CRoundEntry& entry : participant.m_History)
+        {
+            entrant.m_Score += entry.m_Points;
+            entrant.m_HadBye = entrant.m_HadBye || entry.m_Opponent == ByeRecord;
+        }
+        entrants.push_back(entrant);
+    }
+    std::stable_sort(entrants.begin(), entrants.end(),
+                     [](const CEntrant& a, const CEntrant& b) {
+                         return a.m_Score != b.m_Score ? a.m_Score > b.m_Score : a.m_Elo > b.m_Elo;
+                     });
+    return entrants;
+}
+
+void SetPair(CVantor& tournament, int white, int black)
+{
+    tournament.m_Participants[static_cast<std::size_t>(white)].m_Pairing = {black, true, 0.0};
+    tournament.m_Participants[static_cast<std::size_t>(black)].m_Pairing = {white, false, 0.0};
+}
+
+// How good an opponent is, lower being better: one not met before, then one with the same score,
+// then one whose colour wish agrees.
+int OpponentRank(const CVantor& tournament, const CEntrant& player, const CEntrant& opponent)
+{
+    const auto& participants = tournament.m_Participants;
+    if (participants[static_cast<std::size_t>(player.m_Index)].HasPlayed(opponent.m_Index))
+        return 4;
+    return (Compatible(player.m_Wish, opponent.m_Wish) ? 0 : 1) +
+           (player.m_Score == opponent.m_Score ? 0 : 2);
+}
+
+// Down the order of score and rating, each participant takes the best ranked of the next ones
+// still free; the bye goes to the lowest placed who has not had one.
+void PairRound(CVantor& tournament)
+{
+    std::vector<CEntrant> entrants = EntrantsInOrder(tournament);
+    if (entrants.size() % 2 != 0)
+    {
+        auto receiver = std::find_if(entrants.rbegin(), entrants.rend(),
+                                     [](const CEntrant& entrant) { return !entrant.m_HadBye; });
+        const auto bye = receiver == entrants.rend() ? entrants.end() - 1 : receiver.base() - 1;
+        tournament.m_Participants[static_cast<std::size_t>(bye->m_Index)].m_Pairing = {ByeRecord,
+                                                                                       true, 0.0};
+        entrants.erase(bye);
+    }
+    std::vector<bool> paired(entrants.size(), false);
+    for (std::size_t k = 0; k < entrants.size(); ++k)
+    {
+        if (paired[k])
+            continue;
+        // Beyond the look-ahead only when nobody in it is free.
+        std::size_t best = entrants.size();
+        int bestRank = 0;
+        for (std::size_t look = k + 1; look < entrants.size(); ++look)
+        {
+            if (look > k + LookAhead && best != entrants.size())
+                break;
+            if (paired[look])
+                continue;
+            const int rank = OpponentRank(tournament, entrants[k], entrants[look]);
+            if (best == entrants.size() || rank < bestRank)
+            {
+                best = look;
+                bestRank = rank;
+            }
+        }
+        paired[k] = true;
+        paired[best] = true;
+        const CEntrant& first = entrants[k];
+        const CEntrant& second = entrants[best];
+        if (FirstPlaysWhite(first.m_Wish, second.m_Wish))
+            SetPair(tournament, first.m_Index, second.m_Index);
+        else
+            SetPair(tournament, second.m_Index, first.m_Index);
+    }
+}
+} // namespace
+
+// The ratings are dealt by hand: std::shuffle may deal differently in another standard library.
+void BuildFullHistory(CVantor& tournament, int players, int rounds, std::uint32_t seed)
+{
+    StartField(tournament, players);
+    std::mt19937 deal(seed);
+    auto& participants = tournament.m_Participants;
+    for (std::size_t k = participants.size() - 1; k > FirstParticipant; --k)
+    {
+        const std::size_t other = FirstParticipant + deal() % (k - FirstParticipant + 1);
+        std::swap(participants[k].m_Elo, participants[other].m_Elo);
+    }
+    for (int round = 1; round <= rounds; ++round)
+    {
+        PairRound(tournament);
+        PlayPairedRound(tournament, round);
+    }
+}

@@ -1,0 +1,136 @@
+#include "output/WriteAudit.h"
+
+#include <array>
+#include <cstdlib>
+#include <iomanip>
+#include <ostream>
+#include <string>
+
+namespace
+{
+// Half points as a director reads them: 3, 2.5.
+std::string Points(int halfPoints)
+{
+    return std::to_string(halfPoints / 2) + (halfPoints % 2 != 0 ? ".5" : "");
+}
+
+// "round 2" or "rounds 1, 4".
+std::string RoundList(const std::vector<int>& rounds)
+{
+    std::string text = rounds.size() == 1 ? "round " : "rounds ";
+    for (std::size_t k = 0; k < rounds.size(); ++k)
+    {
+        if (k > 0)
+            text += ", ";
+        text += std::to_string(rounds[k]);
+    }
+    return text;
+}
+
+class CAuditWriter
+{
+public:
+    CAuditWriter(std::ostream& stream, const CVantor& tournament)
+        : m_Stream(stream), m_Tournament(tournament)
+    {
+    }
+
+    void WriteEvent(int round, const CAuditEvent& event)
+    {
+        m_Stream << "round " << round << ": ";
+        const std::string& name = Name(event.m_Participant);
+        const auto [first, second] = event.m_Figures;
+        switch (event.m_Kind)
+        {
+        case EAuditEvent::Rematch:
+            m_Stream << "rematch: " << name << " - " << Name(event.m_Opponent) << " (met in "
+                     << RoundList(event.m_Rounds) << ")";
+            break;
+        case EAuditEvent::SecondBye:
+            m_Stream << "second bye: " << name << " (had the bye in " << RoundList(event.m_Rounds)
+                     << ")";
+            break;
+        case EAuditEvent::ColourImbalance:
+            m_Stream << "colour difference " << (first > second ? "+" : "") << first - second
+                     << ": " << name << " (" << first << " White, " << second << " Black)";
+            break;
+        case EAuditEvent::ThirdColour:
+            m_Stream << "third colour in a row: " << name << " ("
+                     << (first == 1 ? "White" : "Black") << " in " << RoundList(event.m_Rounds)
+                     << ")";
+            break;
+        case EAuditEvent::DifferentScores:
+            m_Stream << "different scores: " << name << " " << Points(first) << " - "
+                     << Name(event.m_Opponent) << " " << Points(second) << " (difference "
+                     << Points(std::abs(first - second)) << ")";
+            break;
+        }
+        m_Stream << '\n';
+    }
+
+    void WriteHeader()
+    {
+        for (std::size_t column = 0; column < Columns.size(); ++column)
+            m_Stream << (column == 0 ? "" : "  ") << Columns[column];
+        m_Stream << '\n';
+    }
+
+    void WriteRow(const std::string& label, const CAuditCounts& counts, const char* note)
+    {
+        const std::array<std::string, Columns.size()> cells{
+            label,
+            std::to_string(counts.m_Boards),
+            std::to_string(counts.m_Byes),
+            std::to_string(counts.Count(EAuditEvent::Rematch)),
+            std::to_string(counts.Count(EAuditEvent::SecondBye)),
+            std::to_string(counts.Count(EAuditEvent::ColourImbalance)),
+            std::to_string(counts.Count(EAuditEvent::ThirdColour)),
+            std::to_string(counts.Count(EAuditEvent::DifferentScores)),
+            Points(counts.m_ScoreDifferences)};
+        for (std::size_t column = 0; column < Columns.size(); ++column)
+            m_Stream << (column == 0 ? "" : "  ")
+                     << std::setw(static_cast<int>(std::string(Columns[column]).size()))
+                     << cells[column];
+        m_Stream << note << '\n';
+    }
+
+private:
+    static constexpr std::array<const char*, 9> Columns{
+        "round",        "boards",           "byes",
+        "rematches",    "second-byes",      "colour-beyond-2",
+        "third-colour", "different-scores", "score-differences"};
+
+    const std::string& Name(int index) const
+    {
+        return m_Tournament.m_Participants[static_cast<std::size_t>(index)].m_Name;
+    }
+
+    std::ostream& m_Stream;
+    const CVantor& m_Tournament;
+};
+} // namespace
+
+void WriteAudit(std::ostream& stream, const CVantor& tournament,
+                const std::vector<CRoundAudit>& audits)
+{
+    CAuditWriter writer(stream, tournament);
+    bool anyEvent = false;
+    for (const CRoundAudit& audit : audits)
+        for (const CAuditEvent& event : audit.m_Events)
+        {
+            writer.WriteEvent(audit.m_Round, event);
+            anyEvent = true;
+        }
+    if (anyEvent)
+        stream << '\n';
+    writer.WriteHeader();
+    CAuditCounts total;
+    for (const CRoundAudit& audit : audits)
+    {
+        writer.WriteRow(std::to_string(audit.m_Round), audit.m_Counts,
+                        audit.m_Played ? "" : "  next round, not played yet");
+        total += audit.m_Counts;
+    }
+    writer.WriteRow("total", total, "");
+    stream.flush();
+}

@@ -1,0 +1,162 @@
+#include "driver/ReadInput.h"
+#include "support/ReadBoardNames.h"
+#include "support/RunVantor.h"
+#include "support/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Three rounds in which every kind of event happens once; the next round, of the two who are
+// left, breaks no rule. The byes are written both ways round.
+const std::string EveryEventOnce = R"(%new "Pia" "2000"
+%new "Quin" "1900"
+%new "Rolf" "1800"
+%new "Sven" "1700"
+%new "Xaver" "1600"
+[White "Pia"][Black "Quin"][Round "1.1"][Result "1/2-1/2"] 1/2-1/2
+[White "Rolf"][Black "Sven"][Round "1.2"][Result "1/2-1/2"] 1/2-1/2
+[White "Xaver"][Black "BYE"][Round "1.3"][Result "1-0"] 1-0
+[White "Pia"][Black "Rolf"][Round "2.1"][Result "1/2-1/2"] 1/2-1/2
+[White "Sven"][Black "Quin"][Round "2.2"][Result "1/2-1/2"] 1/2-1/2
+[White "BYE"][Black "Xaver"][Round "2.3"][Result "0-1"] 0-1
+[White "Pia"][Black "Rolf"][Round "3.1"][Result "1/2-1/2"] 1/2-1/2
+[White "Xaver"][Black "Sven"][Round "3.2"][Result "1/2-1/2"] 1/2-1/2
+[White "Quin"][Black "BYE"][Round "3.3"][Result "1-0"] 1-0
+%remove "Quin"
+%remove "Rolf"
+%remove "Xaver"
+)";
+
+struct CExpectedLine
+{
+    const char* m_What;
+    const char* m_Line;
+};
+
+const CExpectedLine AuditOfEveryEventOnce[] = {
+    {"second bye", "round 2: second bye: Xaver (had the bye in round 1)"},
+    {"rematch", "round 3: rematch: Pia - Rolf (met in round 2)"},
+    {"colour difference", "round 3: colour difference +3: Pia (3 White, 0 Black)"},
+    {"third colour", "round 3: third colour in a row: Pia (White in rounds 1, 2, 3)"},
+    {"different scores", "round 3: different scores: Xaver 2 - Sven 1 (difference 1)"},
+    {"separator", ""},
+    {"header", "round  boards  byes  rematches  second-byes  colour-beyond-2  third-colour  "
+               "different-scores  score-differences"},
+    {"round 1", "    1       3     1          0            0                0             0  "
+                "               0                  0"},
+    {"round 2", "    2       3     1          0            1                0             0  "
+                "               0                  0"},
+    {"round 3", "    3       3     1          1            0                1             1  "
+                "               1                  1"},
+    {"next round", "    4       1     0          0            0                0             0  "
+                   "               0                  0  next round, not played yet"},
+    {"total", "total      10     3          1            1                1             1  "
+              "               1                  1"},
+};
+
+TEST(Audit, ReportsEveryKindOfEventWithItsRoundAndParticipants)
+{
+    const CTemporaryFolder folder;
+    const CVantorRun run = RunVantor({"--audit", folder.Write("in.pgn", EveryEventOnce)}, folder);
+    EXPECT_EQ(run.m_Status, 0) << run.m_Stderr;
+    const std::vector<std::string> lines = Lines(run.m_Stdout);
+    ASSERT_EQ(lines.size(), std::size(AuditOfEveryEventOnce)) << run.m_Stdout;
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        EXPECT_EQ(lines[k], AuditOfEveryEventOnce[k].m_Line) << AuditOfEveryEventOnce[k].m_What;
+}
+
+TEST(Audit, AnUnreadableInputEndsWithStatusOneAndNoReport)
+{
+    const CTemporaryFolder folder;
+    const CVantorRun run = RunVantor({"--audit", folder.Path("missing.pgn")}, folder);
+    EXPECT_EQ(run.m_Status, 1);
+    EXPECT_EQ(run.m_Stdout, "");
+    EXPECT_NE(run.m_Stderr.find("Cannot open file"), std::string::npos) << run.m_Stderr;
+}
+
+std::string Points(int halfPoints)
+{
+    return std::to_string(halfPoints / 2) + (halfPoints % 2 != 0 ? ".5" : "");
+}
+
+// The next round's boards between different scores, worked out from the round that the pairing
+// run wrote and the scores of the input, must be those the audit names, White first.
+class AuditOfTheNextRound : public ::testing::TestWithParam<const char*>
+{
+};
+
+TEST_P(AuditOfTheNextRound, NamesTheBoardsThatThePairingRunWrites)
+{
+    const std::string input = std::string(VANTOR_SOURCE_DIR) + "/" + GetParam();
+    const CTemporaryFolder folder;
+    ASSERT_EQ(RunVantor({input, folder.Path("round.pgn")}, folder).m_Status, 0);
+    std::vector<std::string> names;
+    ASSERT_TRUE(ReadBoardNames(folder.Path("round.pgn"), names));
+
+    CVantor tournament;
+    CWarnings warnings(Nowhere());
+    ASSERT_TRUE(tournament.ReadTournament(input.c_str(), warnings, Nowhere()));
+    std::map<std::string, int> scores;
+    std::size_t played = 0;
+    for (const CParticipant& participant : tournament.m_Participants)
+    {
+        played = std::max(played, participant.m_History.size());
+        for (const CRoundEntry& entry : participant.m_History)
+            scores[participant.m_Name] += entry.m_Opponent != 0 ? entry.m_Points : 0;
+    }
+    const std::string next = "round " + std::to_string(played + 1) + ": ";
+    std::vector<std::string> expected;
+    for (std::size_t board = 0; board < names.size(); board += 2)
+    {
+        const int white = scores[names[board]];
+        const int black = scores[names[board + 1]];
+        if (names[board] != "BYE" && names[board + 1] != "BYE" && white != black)
+            expected.push_back(next + "different scores: " + names[board] + " " + Points(white) +
+                               " - " + names[board + 1] + " " + Points(black) + " (difference " +
+                               Points(std::abs(white - black)) + ")");
+    }
+
+    const CVantorRun audit = RunVantor({"--audit", input}, folder);
+    EXPECT_EQ(audit.m_Status, 0) << audit.m_Stderr;
+    std::vector<std::string> named;
+    std::string nextRow;
+    for (const std::string& line : Lines(audit.m_Stdout))
+    {
+        if (line.rfind(next + "different scores: ", 0) == 0)
+            named.push_back(line);
+        if (line.find("next round") != std::string::npos)
+            nextRow = line;
+    }
+    EXPECT_FALSE(expected.empty());
+    EXPECT_EQ(named, expected);
+    std::istringstream cells(nextRow);
+    std::size_t round = 0;
+    std::size_t boards = 0;
+    cells >> round >> boards;
+    EXPECT_EQ(round, played + 1) << nextRow;
+    EXPECT_EQ(boards, names.size() / 2) << nextRow;
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, AuditOfTheNextRound,
+                         ::testing::Values("examples/tournament.pgn",
+                                           "tests/golden/seed0-201/input.pgn",
+                                           "tests/golden/debug-30/input.pgn"));
+} // namespace
