@@ -9,7 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
-// One run of the built program: exit status (128 + signal when it was killed) and everything
+// One run of a program: exit status (128 + signal when it was killed) and everything
 // it printed.
 struct CVantorRun
 {
@@ -18,10 +18,10 @@ struct CVantorRun
     std::string m_Stderr;
 };
 
-// Runs the program with exactly these arguments, no shell in between, in the folder given.
+// Runs a program with exactly these arguments, no shell in between, in the folder given.
 // Standard output goes to a file unless another descriptor is given for it.
-inline CVantorRun RunVantor(const std::vector<std::string>& arguments,
-                            const CTemporaryFolder& folder, int standardOutput = -1)
+inline CVantorRun RunProgram(const char* program, const std::vector<std::string>& arguments,
+                             const CTemporaryFolder& folder, int standardOutput = -1)
 {
     const std::string outPath = folder.Path("stdout.txt");
     const std::string errPath = folder.Path("stderr.txt");
@@ -34,7 +34,7 @@ inline CVantorRun RunVantor(const std::vector<std::string>& arguments,
                                          0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
-    std::vector<std::string> words{VANTOR_EXECUTABLE};
+    std::vector<std::string> words{program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words)
@@ -43,7 +43,7 @@ inline CVantorRun RunVantor(const std::vector<std::string>& arguments,
 
     CVantorRun run;
     pid_t child = 0;
-    if (posix_spawn(&child, VANTOR_EXECUTABLE, &actions, nullptr, argv.data(), environ) == 0)
+    if (posix_spawn(&child, program, &actions, nullptr, argv.data(), environ) == 0)
     {
         int status = 0;
         ::waitpid(child, &status, 0);
@@ -53,6 +53,13 @@ inline CVantorRun RunVantor(const std::vector<std::string>& arguments,
     run.m_Stdout = ReadFile(outPath);
     run.m_Stderr = ReadFile(errPath);
     return run;
+}
+
+// Runs the built program.
+inline CVantorRun RunVantor(const std::vector<std::string>& arguments,
+                            const CTemporaryFolder& folder, int standardOutput = -1)
+{
+    return RunProgram(VANTOR_EXECUTABLE, arguments, folder, standardOutput);
 }
 
 inline const std::string Banner =

@@ -1,0 +1,256 @@
+#include "support/RunVantor.h"
+#include "support/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace
+{
+struct CStandingsRun
+{
+    const char* m_What;
+    std::vector<std::string> m_Options;
+    std::string m_Input;
+    std::string m_Stdout;
+};
+
+// Names in UTF-8 align by characters; a withdrawn participant keeps his row.
+const std::string Accented = R"([White "Müller, Jörg"]
+[WhiteElo "2105"]
+[Black "Ødegaard"]
+[BlackElo "1980"]
+[Round "1"]
+[Result "1-0"]
+1-0
+
+[White "Chen"]
+[WhiteElo "1890"]
+[Black "BYE"]
+[Round "1"]
+[Result "1-0"]
+1-0
+
+%remove "Ødegaard"
+[White "Chen"]
+[WhiteElo "1890"]
+[Black "Müller, Jörg"]
+[BlackElo "2105"]
+[Round "2"]
+[Result "1/2-1/2"]
+1/2-1/2
+)";
+
+const std::string Quoted = R"([White "Adler, Maren"]
+[Black "Ann \"Nan\" Lee"]
+[Round "1"]
+[Result "1-0"]
+1-0
+)";
+
+const std::vector<CStandingsRun> Runs{
+    {"text",
+     {},
+     Accented,
+     "Place  Name                  Rating  Points  BH-C1   BH    SB  Games    R1   R2\n"
+     "    1  Chen                    1890     1.5    1.5    3  2.25      1  bye1  2w½\n"
+     "    2  Müller, Jörg            2105     1.5    1.5    2  1.25      2   3w1  1b½\n"
+     "    3  Ødegaard (withdrawn)    1980       0    1.5  1.5     0      1   2b0    -\n"},
+    {"CSV",
+     {"--csv"},
+     Accented,
+     "Place,Name,Rating,Points,BH-C1,BH,SB,Games,R1,R2\r\n"
+     "1,Chen,1890,1.5,1.5,3,2.25,1,bye1,2w½\r\n"
+     "2,\"Müller, Jörg\",2105,1.5,1.5,2,1.25,2,3w1,1b½\r\n"
+     "3,Ødegaard (withdrawn),1980,0,1.5,1.5,0,1,2b0,-\r\n"},
+    {"CSV quoting",
+     {"--csv"},
+     Quoted,
+     "Place,Name,Rating,Points,BH-C1,BH,SB,Games,R1\r\n"
+     "1,\"Adler, Maren\",0,1,0,0,0,1,2w1\r\n"
+     "2,\"Ann \"\"Nan\"\" Lee\",0,0,0,1,0,1,1b0\r\n"},
+    {"no rounds yet",
+     {},
+     "%new \"Ann\" \"1500\"\n",
+     "Place  Name  Rating  Points  BH-C1  BH  SB  Games\n"
+     "    1  Ann     1500       0      0   0   0      0\n"},
+};
+
+TEST(StandingsMode, PrintsTheStandingsAsTextOrCsv)
+{
+    for (const CStandingsRun& expected : Runs)
+    {
+        SCOPED_TRACE(expected.m_What);
+        const CTemporaryFolder folder;
+        std::vector<std::string> arguments{"--standings"};
+        arguments.insert(arguments.end(), expected.m_Options.begin(), expected.m_Options.end());
+        arguments.push_back(folder.Write("in.pgn", expected.m_Input));
+        const CVantorRun run = RunVantor(arguments, folder);
+        EXPECT_EQ(run.m_Status, 0);
+        EXPECT_EQ(run.m_Stderr, "");
+        EXPECT_EQ(run.m_Stdout, expected.m_Stdout);
+    }
+}
+
+TEST(StandingsMode, AnUnreadableInputPrintsNoStandings)
+{
+    const CTemporaryFolder folder;
+    const std::string input = folder.Path("missing.pgn");
+    const CVantorRun run = RunVantor({"--standings", "--csv", input}, folder);
+    EXPECT_EQ(run.m_Status, 1);
+    EXPECT_EQ(run.m_Stdout, "");
+    EXPECT_EQ(run.m_Stderr,
+              "info string PGN-Parser: file " + input + " line 1 char 0: Cannot open file\n");
+}
+
+using CsvRecord = std::vector<std::string>;
+
+// The records of RFC 4180 text: quoted fields may hold commas and doubled quotation marks.
+std::vector<CsvRecord> ParseCsv(const std::string& text)
+{
+    std::vector<CsvRecord> records;
+    CsvRecord record(1);
+    bool quoted = false;
+    for (std::size_t at = 0; at < text.size(); ++at)
+    {
+        const char character = text[at];
+        if (quoted && character == '"' && at + 1 < text.size() && text[at + 1] == '"')
+            record.back() += text[++at];
+        else if (character == '"')
+            quoted = !quoted;
+        else if (!quoted && character == ',')
+            record.emplace_back();
+        else if (!quoted && text.compare(at, 2, "\r\n") == 0)
+        {
+            records.push_back(record);
+            record.assign(1, "");
+            ++at;
+        }
+        else
+            record.back() += character;
+    }
+    return records;
+}
+
+// The names that the file announces with %new.
+std::set<std::string> AnnouncedNames(const std::string& file)
+{
+    std::set<std::string> names;
+    std::istringstream lines(file);
+    for (std::string line; std::getline(lines, line);)
+        if (line.starts_with("%new \""))
+            names.insert(line.substr(6, line.find('"', 6) - 6));
+    return names;
+}
+
+// One round cell read back: "12w1", "3b½", "bye1" or "-".
+struct CCell
+{
+    int m_Opponent = 0; // the opponent's place; 0 for a bye or no game
+    char m_Colour = '-';
+    double m_Points = 0.0;
+};
+
+CCell ReadCell(const std::string& cell)
+{
+    CCell read;
+    if (cell == "-")
+        return read;
+    read.m_Points = cell.ends_with("½") ? 0.5 : (cell.back() == '1' ? 1.0 : 0.0);
+    if (cell.starts_with("bye"))
+        return read;
+    read.m_Opponent = std::stoi(cell);
+    read.m_Colour = cell[cell.find_first_not_of("0123456789")];
+    return read;
+}
+
+constexpr std::size_t FirstRoundField = 8;
+
+// Each played cell must be answered by a row at the opponent's place: this row's place, the other
+// colour, the other result.
+bool IsAnswered(const std::vector<CsvRecord>& rows, const CsvRecord& row, std::size_t field)
+{
+    const CCell cell = ReadCell(row[field]);
+    return std::any_of(rows.begin(), rows.end(),
+                       [&](const CsvRecord& other)
+                       {
+                           const CCell answer = ReadCell(other[field]);
+                           return std::stoi(other[0]) == cell.m_Opponent &&
+                                  answer.m_Opponent == std::stoi(row[0]) &&
+                                  answer.m_Colour != cell.m_Colour &&
+                                  answer.m_Points + cell.m_Points == 1.0;
+                       });
+}
+
+void ExpectConsistentCells(const std::vector<CsvRecord>& rows)
+{
+    for (const CsvRecord& row : rows)
+    {
+        double points = 0.0;
+        int games = 0;
+        for (std::size_t field = FirstRoundField; field < row.size(); ++field)
+        {
+            const CCell cell = ReadCell(row[field]);
+            points += cell.m_Points;
+            if (cell.m_Opponent == 0)
+                continue;
+            ++games;
+            EXPECT_TRUE(IsAnswered(rows, row, field)) << row[1] << " R" << field - 7;
+        }
+        EXPECT_EQ(std::stod(row[3]), points) << row[1];
+        EXPECT_EQ(std::stoi(row[7]), games) << row[1];
+    }
+}
+
+void ExpectOrderAndPlaces(const std::vector<CsvRecord>& rows)
+{
+    const auto figures = [](const CsvRecord& row)
+    {
+        return std::make_tuple(std::stod(row[3]), std::stod(row[4]), std::stod(row[5]),
+                               std::stod(row[6]));
+    };
+    for (std::size_t k = 1; k < rows.size(); ++k)
+    {
+        EXPECT_GE(figures(rows[k - 1]), figures(rows[k])) << rows[k][1];
+        const bool shares = figures(rows[k - 1]) == figures(rows[k]);
+        EXPECT_EQ(rows[k][0], shares ? rows[k - 1][0] : std::to_string(k + 1)) << rows[k][1];
+    }
+}
+
+TEST(StandingsMode, ASimulatedTournamentReadsBackWholeAndInOrder)
+{
+    const CTemporaryFolder folder;
+    const std::string input = folder.Path("tournament.pgn");
+    ASSERT_EQ(RunProgram(VANTOR_SIMULATE, {"40", "7", input, "--example"}, folder).m_Status, 0);
+    const CVantorRun run = RunVantor({"--standings", "--csv", input}, folder);
+    ASSERT_EQ(run.m_Status, 0) << run.m_Stderr;
+    std::vector<CsvRecord> rows = ParseCsv(run.m_Stdout);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows.front(), (CsvRecord{"Place", "Name", "Rating", "Points", "BH-C1", "BH", "SB",
+                                       "Games", "R1", "R2", "R3", "R4", "R5", "R6", "R7"}));
+    rows.erase(rows.begin());
+
+    // The simulation withdraws one participant for good and lets another miss a round.
+    std::multiset<std::string> names;
+    std::set<std::string> withdrawn;
+    for (const CsvRecord& row : rows)
+    {
+        ASSERT_EQ(row.size(), FirstRoundField + 7) << row[1];
+        const std::size_t mark = row[1].find(" (withdrawn)");
+        names.insert(row[1].substr(0, mark));
+        if (mark != std::string::npos)
+            withdrawn.insert(row[1].substr(0, mark));
+    }
+    const std::set<std::string> announced = AnnouncedNames(ReadFile(input));
+    EXPECT_EQ(names, std::multiset<std::string>(announced.begin(), announced.end()));
+    EXPECT_EQ(withdrawn, std::set<std::string>{"Nagel, Frieda"});
+    ExpectOrderAndPlaces(rows);
+    ExpectConsistentCells(rows);
+}
+} // namespace
