@@ -47,7 +47,7 @@ Fields HeaderFields(int rounds)
 {
     Fields fields{"Place", "Name", "Rating", "Points", "BH-C1", "BH", "SB", "Games"};
     for (int round = 1; round <= rounds; ++round)
-        fields.push_back("R" + std::to_string(round));
+        fields.emplace_back("R").append(std::to_string(round));
     return fields;
 }
 
@@ -140,21 +140,27 @@ void WriteCsvLine(std::ostream& stream, const Fields& fields)
     }
     stream << "\r\n";
 }
+
+void Widen(std::vector<std::size_t>& widths, const Fields& fields)
+{
+    for (std::size_t column = 0; column < fields.size(); ++column)
+        widths[column] = std::max(widths[column], CharacterCount(fields[column]));
+}
 } // namespace
 
-// Every line is held until the widest field of each column is known.
+// The rows are worked out twice, once for the widths of the columns and once for writing: that
+// costs less than holding every field of a large field in memory.
 void WriteStandingsText(std::ostream& stream, const CVantor& tournament,
                         const CStandingsTable& table)
 {
-    std::vector<Fields> lines{HeaderFields(table.m_Rounds)};
+    const Fields header = HeaderFields(table.m_Rounds);
+    std::vector<std::size_t> widths(header.size(), 0);
+    Widen(widths, header);
     for (const CStandingsRow& row : table.m_Rows)
-        lines.push_back(RowFields(tournament, table, row));
-    std::vector<std::size_t> widths(lines.front().size(), 0);
-    for (const Fields& fields : lines)
-        for (std::size_t column = 0; column < fields.size(); ++column)
-            widths[column] = std::max(widths[column], CharacterCount(fields[column]));
-    for (const Fields& fields : lines)
-        WriteTextLine(stream, fields, widths);
+        Widen(widths, RowFields(tournament, table, row));
+    WriteTextLine(stream, header, widths);
+    for (const CStandingsRow& row : table.m_Rows)
+        WriteTextLine(stream, RowFields(tournament, table, row), widths);
     stream.flush();
 }
 
