@@ -18,7 +18,8 @@ using Fields = std::vector<std::string>;
 // The one column aligned to the left; every figure and cell is aligned to the right.
 constexpr std::size_t NameColumn = 1;
 
-// "17", "17.25", "4.5": the form every spreadsheet reads, whatever its locale's own comma.
+// "17", "17.25", "4.5": exact, and with a dot whatever locale the stream carries, as
+// spreadsheets read figures from CSV.
 std::string Decimal(std::int32_t quarters)
 {
     static constexpr std::array<const char*, 4> Fractions{"", ".25", ".5", ".75"};
