@@ -1,5 +1,7 @@
 #include "driver/ReadInput.h"
 #include "driver/RunModes.h"
+#include "output/WriteStandings.h"
+#include "standings/StandingsTable.h"
 
 #include <iostream>
 
@@ -9,6 +11,10 @@ int RunStandings(const CCommandLine& line)
     CWarnings warnings(std::cerr);
     if (const auto failure = ReadInput(line.m_Input, tournament, warnings, Nowhere()))
         return Fail(*failure);
-    std::cerr << "vantor: --standings is not built yet\n";
-    return 1;
+    const CStandingsTable table = BuildStandingsTable(tournament);
+    if (line.m_Csv)
+        WriteStandingsCsv(std::cout, tournament, table);
+    else
+        WriteStandingsText(std::cout, tournament, table);
+    return 0;
 }

@@ -123,8 +123,7 @@ TEST(CommandLine, AFailedWriteIsReportedAndTheOldFileKept)
 }
 
 // A folder that takes no new file (the temporary file of an all-or-nothing write) may still hold
-// a writable output file, which then gets the round in place. Permissions do not bind the
-// superuser, so the run is made as nobody then.
+// a writable output file, which then gets the round in place.
 TEST(CommandLine, AFolderThatTakesNoNewFileStillGetsTheRound)
 {
     const CTemporaryFolder folder;
@@ -135,11 +134,13 @@ TEST(CommandLine, AFolderThatTakesNoNewFileStillGetsTheRound)
     ::chmod(input.c_str(), 0644);
     ::chmod(output.c_str(), 0666);
     ::chmod(folder.Path("shared").c_str(), 0555);
-    std::vector<std::string> command{VANTOR_EXECUTABLE, input, output};
-    if (::geteuid() == 0)
-        command.insert(command.begin(),
-                       {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
-    const CVantorRun run = RunProgram(command, folder);
+    // Permissions do not bind the superuser, so the run is made as nobody then.
+    const CVantorRun run = ::geteuid() == 0
+                               ? RunProgram("/usr/bin/setpriv",
+                                            {"--reuid=65534", "--regid=65534", "--clear-groups",
+                                             VANTOR_EXECUTABLE, input, output},
+                                            folder)
+                               : RunVantor({input, output}, folder);
     ::chmod(folder.Path("shared").c_str(), 0755);
     EXPECT_EQ(run.m_Status, 0) << run.m_Stderr;
     EXPECT_NE(ReadFile(output).find("[Round \"1.2\"]"), std::string::npos);

@@ -207,7 +207,8 @@ TEST(DirectorSlip, RunningOutOfMemoryEndsWithOneLine)
     const std::string input = folder.Write(
         "t.pgn", field + "[White \"P1\"][Black \"P2\"][Round \"1000\"][Result \"1-0\"] 1-0\n");
     // Every one of 30,000 histories grows to 1000 rounds: far more than the limit.
-    const CVantorRun run = RunProgram({"/bin/sh", "-c", "ulimit -v 300000 && exec \"$0\" \"$@\"",
+    const CVantorRun run = RunProgram("/bin/sh",
+                                      {"-c", "ulimit -v 300000 && exec \"$0\" \"$@\"",
                                        VANTOR_EXECUTABLE, input, folder.Path("round.pgn")},
                                       folder);
     EXPECT_EQ(run.m_Status, 1);

@@ -1,9 +1,12 @@
-// Feeds arbitrary bytes to the whole program as its input file: the tournament is read and, when
-// the field is small enough for a short search, paired and written. Besides the sanitizers'
-// checks it traps when a run breaks a promise of the program: every playing participant has
-// exactly one opponent with the opposite colour, and the written round reads back without a
-// diagnostic as one game per board that names every playing participant exactly once.
+// Feeds arbitrary bytes to the whole program as its input file: the tournament is read, its
+// standings are written and, when the field is small enough for a short search, it is paired and
+// written. Besides the sanitizers' checks it traps when a run breaks a promise of the program:
+// every playing participant has exactly one opponent with the opposite colour, and the written
+// round reads back without a diagnostic as one game per board that names every playing
+// participant exactly once.
+#include "output/WriteStandings.h"
 #include "standings/Random.h"
+#include "standings/StandingsTable.h"
 #include "support/PairingFault.h"
 #include "support/ReadBoardNames.h"
 #include "tournament/ReservedRecords.h"
@@ -72,6 +75,14 @@ bool WritesEveryBoardOnce(const CVantor& tournament, const std::string& round)
     std::sort(expected.begin(), expected.end());
     return written == expected;
 }
+
+void WriteStandings(const CVantor& tournament)
+{
+    std::ostream nowhere(&Discard);
+    const CStandingsTable table = BuildStandingsTable(tournament);
+    WriteStandingsText(nowhere, tournament, table);
+    WriteStandingsCsv(nowhere, tournament, table);
+}
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -94,8 +105,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // that a finding replays on its own.
     SeedRandom(1);
     CVantor tournament;
-    if (tournament.ReadTournament(InputName.c_str()) &&
-        tournament.m_Participants.size() <= MostRecordsToPair)
+    const bool read = tournament.ReadTournament(InputName.c_str());
+    if (read)
+        WriteStandings(tournament);
+    if (read && tournament.m_Participants.size() <= MostRecordsToPair)
     {
         std::string round;
         tournament.Pair(round);

@@ -7,10 +7,9 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <utility>
 #include <vector>
 
-// One run of the built program: exit status (128 + signal when it was killed) and everything
+// One run of a program: exit status (128 + signal when it was killed) and everything
 // it printed.
 struct CVantorRun
 {
@@ -19,10 +18,10 @@ struct CVantorRun
     std::string m_Stderr;
 };
 
-// Runs a program (argv[0] names it), no shell in between, in the folder given. Standard output
-// goes to a file unless another descriptor is given for it.
-inline CVantorRun RunProgram(std::vector<std::string> words, const CTemporaryFolder& folder,
-                             int standardOutput = -1)
+// Runs a program with exactly these arguments, no shell in between, in the folder given.
+// Standard output goes to a file unless another descriptor is given for it.
+inline CVantorRun RunProgram(const char* program, const std::vector<std::string>& arguments,
+                             const CTemporaryFolder& folder, int standardOutput = -1)
 {
     const std::string outPath = folder.Path("stdout.txt");
     const std::string errPath = folder.Path("stderr.txt");
@@ -35,6 +34,8 @@ inline CVantorRun RunProgram(std::vector<std::string> words, const CTemporaryFol
                                          0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
+    std::vector<std::string> words{program};
+    words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());
@@ -42,7 +43,7 @@ inline CVantorRun RunProgram(std::vector<std::string> words, const CTemporaryFol
 
     CVantorRun run;
     pid_t child = 0;
-    if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0)
+    if (posix_spawn(&child, program, &actions, nullptr, argv.data(), environ) == 0)
     {
         int status = 0;
         ::waitpid(child, &status, 0);
@@ -54,13 +55,11 @@ inline CVantorRun RunProgram(std::vector<std::string> words, const CTemporaryFol
     return run;
 }
 
-// Runs the built program with exactly these arguments.
+// Runs the built program.
 inline CVantorRun RunVantor(const std::vector<std::string>& arguments,
                             const CTemporaryFolder& folder, int standardOutput = -1)
 {
-    std::vector<std::string> words{VANTOR_EXECUTABLE};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    return RunProgram(std::move(words), folder, standardOutput);
+    return RunProgram(VANTOR_EXECUTABLE, arguments, folder, standardOutput);
 }
 
 inline const std::string Banner =

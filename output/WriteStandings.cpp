@@ -1,0 +1,175 @@
+#include "output/WriteStandings.h"
+
+#include "standings/StandingsTable.h"
+#include "tournament/ReservedRecords.h"
+#include "tournament/Vantor.h"
+
+#include <algorithm>
+#include <array>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace
+{
+using Fields = std::vector<std::string>;
+
+// The one column aligned to the left; every figure and cell is aligned to the right.
+constexpr std::size_t NameColumn = 1;
+
+// "17", "17.25", "4.5": exact, and with a dot whatever locale the stream carries, as
+// spreadsheets read figures from CSV.
+std::string Decimal(std::int32_t quarters)
+{
+    static constexpr std::array<const char*, 4> Fractions{"", ".25", ".5", ".75"};
+    return std::to_string(quarters / 4) + Fractions[static_cast<std::size_t>(quarters % 4)];
+}
+
+std::string HalfPoints(std::int32_t halfPoints)
+{
+    return Decimal(2 * halfPoints);
+}
+
+std::string RoundCell(const CStandingsTable& table, const CParticipant& participant, int round)
+{
+    static constexpr std::array<const char*, 3> Results{"0", "½", "1"};
+    const CRoundEntry entry = EntryOfRound(participant, round);
+    if (entry.m_Opponent == PlaceholderRecord)
+        return "-";
+    const std::string result = Results[static_cast<std::size_t>(entry.m_Points)];
+    if (entry.m_Opponent == ByeRecord)
+        return "bye" + result;
+    return std::to_string(table.m_PlaceOf[static_cast<std::size_t>(entry.m_Opponent)]) +
+           (entry.m_White ? "w" : "b") + result;
+}
+
+Fields HeaderFields(int rounds)
+{
+    Fields fields{"Place", "Name", "Rating", "Points", "BH-C1", "BH", "SB", "Games"};
+    for (int round = 1; round <= rounds; ++round)
+        fields.emplace_back("R").append(std::to_string(round));
+    return fields;
+}
+
+Fields RowFields(const CVantor& tournament, const CStandingsTable& table, const CStandingsRow& row)
+{
+    const CParticipant& participant =
+        tournament.m_Participants[static_cast<std::size_t>(row.m_Participant)];
+    Fields fields{std::to_string(row.m_Place),
+                  participant.m_Name + (participant.m_Absent ? " (withdrawn)" : ""),
+                  std::to_string(participant.m_Elo),
+                  HalfPoints(row.m_Points),
+                  HalfPoints(row.m_BuchholzCut1),
+                  HalfPoints(row.m_Buchholz),
+                  Decimal(row.m_SonnebornBerger),
+                  std::to_string(row.m_Games)};
+    for (int round = 1; round <= table.m_Rounds; ++round)
+        fields.push_back(RoundCell(table, participant, round));
+    return fields;
+}
+
+bool IsContinuationByte(char byte)
+{
+    return (static_cast<unsigned char>(byte) & 0xC0u) == 0x80u;
+}
+
+// The bytes of the UTF-8 character at `at`; 1 for a byte that starts no whole sequence, as a
+// name saved in Latin-1 by another program has.
+std::size_t CharacterLength(std::string_view text, std::size_t at)
+{
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = lead < 0xC2 ? 1 : (lead < 0xE0 ? 2 : (lead < 0xF0 ? 3 : 4));
+    if (lead > 0xF4 || at + length > text.size())
+        return 1;
+    for (std::size_t next = at + 1; next < at + length; ++next)
+        if (!IsContinuationByte(text[next]))
+            return 1;
+    return length;
+}
+
+std::size_t CharacterCount(std::string_view text)
+{
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size(); at += CharacterLength(text, at))
+        ++count;
+    return count;
+}
+
+void WriteTextLine(std::ostream& stream, const Fields& fields,
+                   const std::vector<std::size_t>& widths)
+{
+    for (std::size_t column = 0; column < fields.size(); ++column)
+    {
+        const std::string padding(widths[column] - CharacterCount(fields[column]), ' ');
+        if (column > 0)
+            stream << "  ";
+        if (column == NameColumn)
+            stream << fields[column] << padding;
+        else
+            stream << padding << fields[column];
+    }
+    stream << '\n';
+}
+
+// Quoted only when it must be: a comma, a quotation mark or a line end inside; quotation marks
+// inside are doubled.
+void WriteCsvField(std::ostream& stream, const std::string& field)
+{
+    if (field.find_first_of(",\"\r\n") == std::string::npos)
+    {
+        stream << field;
+        return;
+    }
+    stream << '"';
+    for (const char character : field)
+    {
+        if (character == '"')
+            stream << '"';
+        stream << character;
+    }
+    stream << '"';
+}
+
+void WriteCsvLine(std::ostream& stream, const Fields& fields)
+{
+    for (std::size_t column = 0; column < fields.size(); ++column)
+    {
+        if (column > 0)
+            stream << ',';
+        WriteCsvField(stream, fields[column]);
+    }
+    stream << "\r\n";
+}
+
+void Widen(std::vector<std::size_t>& widths, const Fields& fields)
+{
+    for (std::size_t column = 0; column < fields.size(); ++column)
+        widths[column] = std::max(widths[column], CharacterCount(fields[column]));
+}
+} // namespace
+
+// The rows are worked out twice, once for the widths of the columns and once for writing: that
+// costs less than holding every field of a large field in memory.
+void WriteStandingsText(std::ostream& stream, const CVantor& tournament,
+                        const CStandingsTable& table)
+{
+    const Fields header = HeaderFields(table.m_Rounds);
+    std::vector<std::size_t> widths(header.size(), 0);
+    Widen(widths, header);
+    for (const CStandingsRow& row : table.m_Rows)
+        Widen(widths, RowFields(tournament, table, row));
+    WriteTextLine(stream, header, widths);
+    for (const CStandingsRow& row : table.m_Rows)
+        WriteTextLine(stream, RowFields(tournament, table, row), widths);
+    stream.flush();
+}
+
+void WriteStandingsCsv(std::ostream& stream, const CVantor& tournament,
+                       const CStandingsTable& table)
+{
+    WriteCsvLine(stream, HeaderFields(table.m_Rounds));
+    for (const CStandingsRow& row : table.m_Rows)
+        WriteCsvLine(stream, RowFields(tournament, table, row));
+    stream.flush();
+}

@@ -1,0 +1,136 @@
+#include "standings/StandingsTable.h"
+
+#include "tournament/ReservedRecords.h"
+#include "tournament/Vantor.h"
+
+#include <algorithm>
+#include <limits>
+#include <tuple>
+
+namespace
+{
+using Participants = std::vector<CParticipant>;
+
+bool HasGame(const CRoundEntry& entry)
+{
+    return entry.m_Opponent != PlaceholderRecord;
+}
+
+// The last round in which the participant had a game or a bye, 0 when there was none.
+int LastRoundWithGame(const CParticipant& participant)
+{
+    const auto& history = participant.m_History;
+    for (auto round = history.size(); round > 0; --round)
+        if (HasGame(history[round - 1]))
+            return static_cast<int>(round);
+    return 0;
+}
+
+int HighestRound(const Participants& participants)
+{
+    int highest = 0;
+    for (std::size_t index = FirstParticipant; index < participants.size(); ++index)
+        highest = std::max(highest, LastRoundWithGame(participants[index]));
+    return highest;
+}
+
+std::int32_t PointsOf(const CParticipant& participant)
+{
+    std::int32_t points = 0;
+    for (const CRoundEntry& entry : participant.m_History)
+        if (HasGame(entry))
+            points += entry.m_Points;
+    return points;
+}
+
+// The score an opponent is credited with: the rounds without a game after his last game count
+// as draws, one half point each.
+std::vector<std::int32_t> AdjustedScores(const Participants& participants, int rounds)
+{
+    std::vector<std::int32_t> adjusted(participants.size(), 0);
+    for (std::size_t index = FirstParticipant; index < participants.size(); ++index)
+        adjusted[index] =
+            PointsOf(participants[index]) + rounds - LastRoundWithGame(participants[index]);
+    return adjusted;
+}
+
+// Every round adds one contribution to the Buchholz: the opponent's adjusted score for a game,
+// the participant's own points for a bye or a round without a game. The cut drops a round
+// without a game before any other, else the lowest contribution.
+CStandingsRow RowOf(const Participants& participants, const std::vector<std::int32_t>& adjusted,
+                    int index, int rounds)
+{
+    const CParticipant& participant = participants[static_cast<std::size_t>(index)];
+    CStandingsRow row;
+    row.m_Participant = index;
+    row.m_Points = PointsOf(participant);
+    std::int32_t lowest = std::numeric_limits<std::int32_t>::max();
+    bool missedRound = false;
+    for (int round = 1; round <= rounds; ++round)
+    {
+        const CRoundEntry entry = EntryOfRound(participant, round);
+        const bool played = entry.m_Opponent >= FirstParticipant;
+        const std::int32_t contribution =
+            played ? adjusted[static_cast<std::size_t>(entry.m_Opponent)] : row.m_Points;
+        row.m_Buchholz += contribution;
+        if (HasGame(entry))
+            row.m_SonnebornBerger += contribution * entry.m_Points;
+        row.m_Games += played ? 1 : 0;
+        missedRound = missedRound || !HasGame(entry);
+        lowest = std::min(lowest, contribution);
+    }
+    const std::int32_t cut = rounds == 0 ? 0 : (missedRound ? row.m_Points : lowest);
+    row.m_BuchholzCut1 = row.m_Buchholz - cut;
+    return row;
+}
+
+auto FiguresOf(const CStandingsRow& row)
+{
+    return std::tie(row.m_Points, row.m_BuchholzCut1, row.m_Buchholz, row.m_SonnebornBerger);
+}
+
+// Better figures first; rows equal in all of them by rating, then by name.
+void SortRows(std::vector<CStandingsRow>& rows, const Participants& participants)
+{
+    std::sort(rows.begin(), rows.end(),
+              [&](const CStandingsRow& a, const CStandingsRow& b)
+              {
+                  if (FiguresOf(a) != FiguresOf(b))
+                      return FiguresOf(a) > FiguresOf(b);
+                  const CParticipant& first =
+                      participants[static_cast<std::size_t>(a.m_Participant)];
+                  const CParticipant& second =
+                      participants[static_cast<std::size_t>(b.m_Participant)];
+                  // The ratings swapped: the higher one first, the names from A to Z.
+                  return std::tie(second.m_Elo, first.m_Name, a.m_Participant) <
+                         std::tie(first.m_Elo, second.m_Name, b.m_Participant);
+              });
+}
+
+// Rows equal in all figures share the place of the first of them; the next row's place counts
+// every row above it.
+void NumberPlaces(CStandingsTable& table)
+{
+    for (std::size_t position = 0; position < table.m_Rows.size(); ++position)
+    {
+        CStandingsRow& row = table.m_Rows[position];
+        const bool shares = position > 0 && FiguresOf(row) == FiguresOf(table.m_Rows[position - 1]);
+        row.m_Place = shares ? table.m_Rows[position - 1].m_Place : static_cast<int>(position) + 1;
+        table.m_PlaceOf[static_cast<std::size_t>(row.m_Participant)] = row.m_Place;
+    }
+}
+} // namespace
+
+CStandingsTable BuildStandingsTable(const CVantor& tournament)
+{
+    const Participants& participants = tournament.m_Participants;
+    CStandingsTable table;
+    table.m_Rounds = HighestRound(participants);
+    const std::vector<std::int32_t> adjusted = AdjustedScores(participants, table.m_Rounds);
+    for (int index = FirstParticipant; index < static_cast<int>(participants.size()); ++index)
+        table.m_Rows.push_back(RowOf(participants, adjusted, index, table.m_Rounds));
+    SortRows(table.m_Rows, participants);
+    table.m_PlaceOf.assign(participants.size(), 0);
+    NumberPlaces(table);
+    return table;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "tournament/Participant.h"
+#include "tournament/RoundEntry.h"
+
+#include <cstdint>
+#include <vector>
+
+class CVantor;
+
+// One row of the published standings. Points and Buchholz figures are in half points,
+// Sonneborn-Berger in quarter points (a half-point contribution times a half-point result), so
+// that every figure is exact.
+struct CStandingsRow
+{
+    int m_Participant = 0; // index into the tournament's m_Participants
+    int m_Place = 0;       // from 1; rows equal on all four figures share it
+    std::int32_t m_Points = 0;
+    std::int32_t m_BuchholzCut1 = 0;
+    std::int32_t m_Buchholz = 0;
+    std::int32_t m_SonnebornBerger = 0;
+    std::int32_t m_Games = 0; // games against participants, byes and rounds without a game aside
+};
+
+// The standings after the last round read: every real participant, the withdrawn ones
+// included, best first.
+struct CStandingsTable
+{
+    int m_Rounds = 0; // the highest round with a recorded game
+    std::vector<CStandingsRow> m_Rows;
+    std::vector<int> m_PlaceOf; // by participant index; 0 for the reserved records
+};
+
+// Works from the histories as read, so it neither needs nor disturbs what the pairing prepares.
+// Rounds without a game (absent, withdrawn, not yet entered, a game left unplayed) count for the
+// tie-breaks as the international federation's rules for unplayed rounds say: against the
+// participant himself as a dummy opponent; for his opponents, such rounds after his last game
+// count as draws, so that leaving early makes nobody's earlier opponents weaker.
+CStandingsTable BuildStandingsTable(const CVantor& tournament);
+
+// The participant's entry of round (from 1), the fill entry when his history ends before it.
+inline CRoundEntry EntryOfRound(const CParticipant& participant, int round)
+{
+    const auto entry = static_cast<std::size_t>(round - 1);
+    return entry < participant.m_History.size() ? participant.m_History[entry] : CRoundEntry{};
+}

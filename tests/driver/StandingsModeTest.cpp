@@ -1,0 +1,192 @@
+#include "support/RunVantor.h"
+#include "support/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace
+{
+struct CStandingsRun
+{
+    const char* m_What;
+    std::vector<std::string> m_Options;
+    std::string m_Input;
+    std::string m_Stdout;
+};
+
+// Names in UTF-8 align by characters; a withdrawn participant keeps his row; CSV quotes what
+// needs it.
+const std::string SmallTournament = R"([White "Müller, Jörg"]
+[WhiteElo "2105"]
+[Black "Ødegaard"]
+[BlackElo "1980"]
+[Round "1"]
+[Result "1-0"]
+1-0
+
+[White "Li \"Ace\" Chen"]
+[WhiteElo "1890"]
+[Black "BYE"]
+[Round "1"]
+[Result "1-0"]
+1-0
+
+%remove "Ødegaard"
+[White "Li \"Ace\" Chen"]
+[WhiteElo "1890"]
+[Black "Müller, Jörg"]
+[BlackElo "2105"]
+[Round "2"]
+[Result "1/2-1/2"]
+1/2-1/2
+)";
+
+const std::vector<CStandingsRun> Runs{
+    {"text",
+     {},
+     SmallTournament,
+     "Place  Name                  Rating  Points  BH-C1   BH    SB  Games    R1   R2\n"
+     "    1  Li \"Ace\" Chen           1890     1.5    1.5    3  2.25      1  bye1  2w½\n"
+     "    2  Müller, Jörg            2105     1.5    1.5    2  1.25      2   3w1  1b½\n"
+     "    3  Ødegaard (withdrawn)    1980       0    1.5  1.5     0      1   2b0    -\n"},
+    {"CSV",
+     {"--csv"},
+     SmallTournament,
+     "Place,Name,Rating,Points,BH-C1,BH,SB,Games,R1,R2\r\n"
+     "1,\"Li \"\"Ace\"\" Chen\",1890,1.5,1.5,3,2.25,1,bye1,2w½\r\n"
+     "2,\"Müller, Jörg\",2105,1.5,1.5,2,1.25,2,3w1,1b½\r\n"
+     "3,Ødegaard (withdrawn),1980,0,1.5,1.5,0,1,2b0,-\r\n"},
+};
+
+TEST(StandingsMode, PrintsTheStandingsAsTextOrCsv)
+{
+    for (const CStandingsRun& expected : Runs)
+    {
+        SCOPED_TRACE(expected.m_What);
+        const CTemporaryFolder folder;
+        std::vector<std::string> arguments{"--standings"};
+        arguments.insert(arguments.end(), expected.m_Options.begin(), expected.m_Options.end());
+        arguments.push_back(folder.Write("in.pgn", expected.m_Input));
+        const CVantorRun run = RunVantor(arguments, folder);
+        EXPECT_EQ(run.m_Status, 0);
+        EXPECT_EQ(run.m_Stderr, "");
+        EXPECT_EQ(run.m_Stdout, expected.m_Stdout);
+    }
+}
+
+using CsvRecord = std::vector<std::string>;
+
+// The records of CSV text whose fields need no quotes, as the simulation's names do.
+std::vector<CsvRecord> SplitCsv(const std::string& text)
+{
+    std::vector<CsvRecord> records;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+    {
+        line.pop_back(); // the CR of the line end
+        records.emplace_back();
+        std::istringstream fields(line);
+        for (std::string field; std::getline(fields, field, ',');)
+            records.back().push_back(field);
+    }
+    return records;
+}
+
+constexpr std::size_t FirstRoundField = 8;
+
+// "12w1", "3b½", "bye1", "-".
+double CellPoints(const std::string& cell)
+{
+    return cell.ends_with("½") ? 0.5 : (cell.back() == '1' ? 1.0 : 0.0);
+}
+
+// A game's cell as the opponent's row must show it: "12w1" in the row placed 3rd is answered by
+// "3b0" in a row placed 12th.
+bool IsAnswered(const std::vector<CsvRecord>& rows, const CsvRecord& row, std::size_t field)
+{
+    const std::string& cell = row[field];
+    const std::size_t colour = cell.find_first_of("wb");
+    const double points = 1.0 - CellPoints(cell);
+    const std::string answer = row[0] + (cell[colour] == 'w' ? "b" : "w") +
+                               (points == 0.5 ? "½" : (points == 1.0 ? "1" : "0"));
+    return std::any_of(rows.begin(), rows.end(),
+                       [&](const CsvRecord& other)
+                       { return other[0] == cell.substr(0, colour) && other[field] == answer; });
+}
+
+// Points and games agree with the cells, and every game is seen from both sides.
+void ExpectConsistentCells(const std::vector<CsvRecord>& rows)
+{
+    for (const CsvRecord& row : rows)
+    {
+        double points = 0.0;
+        int games = 0;
+        for (std::size_t field = FirstRoundField; field < row.size(); ++field)
+        {
+            points += CellPoints(row[field]);
+            if (std::isdigit(static_cast<unsigned char>(row[field][0])) == 0)
+                continue;
+            ++games;
+            EXPECT_TRUE(IsAnswered(rows, row, field)) << row[1] << " R" << field - 7;
+        }
+        EXPECT_EQ(std::stod(row[3]), points) << row[1];
+        EXPECT_EQ(std::stoi(row[7]), games) << row[1];
+    }
+}
+
+void ExpectOrderAndPlaces(const std::vector<CsvRecord>& rows)
+{
+    const auto figures = [](const CsvRecord& row)
+    {
+        return std::make_tuple(std::stod(row[3]), std::stod(row[4]), std::stod(row[5]),
+                               std::stod(row[6]));
+    };
+    for (std::size_t k = 0; k < rows.size(); ++k)
+    {
+        const bool shares = k > 0 && figures(rows[k - 1]) == figures(rows[k]);
+        EXPECT_TRUE(k == 0 || figures(rows[k - 1]) >= figures(rows[k])) << rows[k][1];
+        EXPECT_EQ(rows[k][0], shares ? rows[k - 1][0] : std::to_string(k + 1)) << rows[k][1];
+    }
+}
+
+TEST(StandingsMode, ASimulatedTournamentReadsBackWholeAndInOrder)
+{
+    const CTemporaryFolder folder;
+    const std::string input = folder.Path("tournament.pgn");
+    ASSERT_EQ(RunProgram(VANTOR_SIMULATE, {"40", "7", input}, folder).m_Status, 0);
+    const CVantorRun run = RunVantor({"--standings", "--csv", input}, folder);
+    ASSERT_EQ(run.m_Status, 0) << run.m_Stderr;
+    std::vector<CsvRecord> rows = SplitCsv(run.m_Stdout);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows.front(), (CsvRecord{"Place", "Name", "Rating", "Points", "BH-C1", "BH", "SB",
+                                       "Games", "R1", "R2", "R3", "R4", "R5", "R6", "R7"}));
+    rows.erase(rows.begin());
+
+    // The simulation enters Player 41 late, withdraws Player 14 for good and lets Player 21 miss
+    // a round.
+    std::multiset<std::string> names;
+    std::set<std::string> withdrawn;
+    for (const CsvRecord& row : rows)
+    {
+        ASSERT_EQ(row.size(), FirstRoundField + 7) << row[1];
+        const std::size_t mark = row[1].find(" (withdrawn)");
+        names.insert(row[1].substr(0, mark));
+        if (mark != std::string::npos)
+            withdrawn.insert(row[1].substr(0, mark));
+    }
+    std::multiset<std::string> entered;
+    for (int k = 1; k <= 41; ++k)
+        entered.insert("Player " + std::to_string(k));
+    EXPECT_EQ(names, entered);
+    EXPECT_EQ(withdrawn, std::set<std::string>{"Player 14"});
+    ExpectOrderAndPlaces(rows);
+    ExpectConsistentCells(rows);
+}
+} // namespace

@@ -1,0 +1,93 @@
+#include "standings/StandingsTable.h"
+#include "support/TemporaryFolder.h"
+#include "tournament/Vantor.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+std::string Played(const std::string& white, const std::string& black, const std::string& result,
+                   int round, const std::string& ratings = "")
+{
+    return "[White \"" + white + "\"]\n[Black \"" + black + "\"]\n[Round \"" +
+           std::to_string(round) + "\"]\n" + ratings + "[Result \"" + result + "\"]\n" + result +
+           "\n\n";
+}
+
+struct CStandingsCase
+{
+    const char* m_What;
+    std::string m_Input;
+    // Best first: place, name (marked when withdrawn), points, BH-C1, BH, SB and games.
+    std::vector<std::string> m_Rows;
+};
+
+// Each case is worked out by hand from the rules: a round without a game counts the
+// participant's own points towards his Buchholz and is cut first; for his opponents, such rounds
+// after his last game count as draws.
+const std::vector<CStandingsCase> Cases{
+    {"C has a bye while A beats B; C draws A while B has no game",
+     Played("A", "B", "1-0", 1) + Played("C", "BYE", "1-0", 1) + Played("C", "A", "1/2-1/2", 2),
+     {"1 C: 1.5 1.5 3 2.25 1", "2 A: 1.5 1.5 2 1.25 2", "3 B: 0 1.5 1.5 0 1"}},
+    {"D withdraws after two rounds: his opponents count his third round as a draw",
+     Played("A", "B", "1-0", 1) + Played("C", "D", "1-0", 1) + Played("A", "C", "1/2-1/2", 2) +
+         Played("D", "B", "1-0", 2) + "%remove \"D\"\n" + Played("C", "B", "1-0", 3) +
+         Played("A", "BYE", "1-0", 3),
+     {"1 A: 2.5 5 5 3.75 2", "2 C: 2.5 4 4 2.75 3", "3 D (withdrawn): 1 2.5 3.5 0 2",
+      "4 B: 0 5 6.5 0 3"}},
+    {"E enters in round 2: the round before his entry is no draw for his opponents",
+     Played("A", "B", "1-0", 1) + Played("C", "BYE", "1-0", 1) + "%new \"E\" \"1500\"\n" +
+         Played("E", "A", "1-0", 2) + Played("B", "C", "1/2-1/2", 2),
+     {"1 C: 1.5 1.5 2 1.75 1", "2 E: 1 1 2 1 1", "3 A: 1 1 1.5 0.5 2", "4 B: 0.5 1.5 2.5 0.75 2"}},
+    {"A is renamed Anna after round 1; a later game under the old name is hers too",
+     Played("A", "B", "1-0", 1) + Played("C", "D", "1/2-1/2", 1) + "%replace \"A\" \"Anna\"\n" +
+         Played("C", "Anna", "0-1", 2) + Played("D", "B", "1-0", 2) +
+         Played("A", "D", "1/2-1/2", 3) + Played("B", "C", "1-0", 3),
+     {"1 Anna: 2.5 3 3.5 2.5 3", "2 D: 2 3.5 4 2.5 3", "3 B: 1 4.5 5 0.5 3",
+      "4 C: 0.5 4.5 5.5 1 3"}},
+    {"A game left at * is no game; equal rows share the place, by rating, then by name",
+     Played("A", "B", "1-0", 1) + Played("C", "D", "1-0", 1) +
+         Played("A", "C", "*", 2, "[WhiteElo \"1500\"]\n[BlackElo \"1600\"]\n") +
+         Played("D", "B", "1/2-1/2", 2),
+     {"1 C: 1 0.5 1.5 0.5 1", "1 A: 1 0.5 1.5 0.5 1", "3 B: 0.5 1.5 2 0.25 2",
+      "3 D: 0.5 1.5 2 0.25 2"}},
+};
+
+// The row as the case lists it, with the figures in points.
+std::string Describe(const CVantor& tournament, const CStandingsRow& row)
+{
+    const CParticipant& participant =
+        tournament.m_Participants[static_cast<std::size_t>(row.m_Participant)];
+    std::ostringstream text;
+    text << row.m_Place << " " << participant.m_Name << (participant.m_Absent ? " (withdrawn)" : "")
+         << ": " << row.m_Points / 2.0 << " " << row.m_BuchholzCut1 / 2.0 << " "
+         << row.m_Buchholz / 2.0 << " " << row.m_SonnebornBerger / 4.0 << " " << row.m_Games;
+    return text.str();
+}
+
+TEST(StandingsTable, TieBreaksFollowTheRulesForRoundsWithoutAGame)
+{
+    for (const CStandingsCase& standingsCase : Cases)
+    {
+        SCOPED_TRACE(standingsCase.m_What);
+        const CTemporaryFolder folder;
+        const std::string path = folder.Write("in.pgn", standingsCase.m_Input);
+        std::ostringstream diagnostics;
+        CWarnings warnings(diagnostics);
+        std::ostringstream console;
+        CVantor tournament;
+        ASSERT_TRUE(tournament.ReadTournament(path.c_str(), warnings, console));
+        EXPECT_EQ(diagnostics.str(), "");
+
+        const CStandingsTable table = BuildStandingsTable(tournament);
+        std::vector<std::string> rows;
+        for (const CStandingsRow& row : table.m_Rows)
+            rows.push_back(Describe(tournament, row));
+        EXPECT_EQ(rows, standingsCase.m_Rows);
+    }
+}
+} // namespace
