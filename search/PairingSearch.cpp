@@ -1,6 +1,6 @@
 #include "search/PairingSearch.h"
 
-#include "standings/Random.h"
+#include "tournament/Random.h"
 
 #include <algorithm>
 #include <cmath>
@@ -48,7 +48,8 @@ CPairingSearch::CPairingSearch(CVantor& tournament)
     m_CurrentTotal = m_Tournament.TotalCost();
     m_BestTotal = m_CurrentTotal + weights.m_PairRepeated;
     m_Threshold = 10 * weights.m_PairRepeated;
-    m_TermsAreBounded = m_Tournament.m_WeightsAreBounded && std::isfinite(m_CurrentTotal);
+    m_TermsAreBounded =
+        m_Tournament.m_CostTerms.WeightsAreBounded() && std::isfinite(m_CurrentTotal);
     m_PeakTotal = std::abs(m_CurrentTotal);
 }
 
@@ -172,11 +173,11 @@ void CPairingSearch::NoteAccepted(int index, const CPairingState& before,
 }
 
 // An accepted exchange that was measured, before its states are put in place.
-void CPairingSearch::NoteMeasured(const CExchangeUndo& measured)
+void CPairingSearch::NoteMeasured(const CMeasuredExchange& measured)
 {
     for (std::size_t k = 0; k < measured.m_Index.size(); ++k)
         NoteAccepted(measured.m_Index[k], Participant(measured.m_Index[k]).m_Pairing,
-                     measured.m_Saved[k]);
+                     measured.m_States[k]);
 }
 
 void CPairingSearch::KeepChangedAsBest()

@@ -51,7 +51,7 @@ private:
     bool RotateThree(double& change);
     void Account(bool accepted, double change);
     void NoteAccepted(int index, const CPairingState& before, const CPairingState& after);
-    void NoteMeasured(const CExchangeUndo& measured);
+    void NoteMeasured(const CMeasuredExchange& measured);
     bool IsCertainlyAboveBest() const;
     void KeepChangedAsBest();
     void KeepWholePairingAsBest();
@@ -98,8 +98,8 @@ private:
     std::int64_t m_Rejections = 0;
     std::int64_t m_MovesSinceBest = 0;
     std::int64_t m_Moves = 0;
-    CExchangeUndo m_Exchanged;  // the records of an exchange and the states it would give them
-    CExchangeUndo m_Rotated[2]; // the same for the two exchanges of a rotation
+    CMeasuredExchange m_Exchanged;  // the records of an exchange and the states it would give them
+    CMeasuredExchange m_Rotated[2]; // the same for the two exchanges of a rotation
 };
 
 // The whole pairing of a run: seeds the generator, prepares the standings, searches, reports the

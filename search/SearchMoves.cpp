@@ -1,6 +1,6 @@
 #include "search/PairingSearch.h"
 
-#include "standings/Random.h"
+#include "tournament/Random.h"
 
 #include <array>
 
@@ -93,7 +93,7 @@ bool CPairingSearch::ExchangeWithPartner(double& change)
     if (!(change < m_Threshold))
         return false;
     NoteMeasured(m_Exchanged);
-    m_Tournament.UndoExchange(m_Exchanged);
+    m_Tournament.ApplyExchange(m_Exchanged);
     return true;
 }
 
@@ -125,10 +125,10 @@ bool CPairingSearch::RotateThree(double& change)
     change = m_Tournament.MeasureRotation(a, b, c, adapts, m_Threshold, m_Rotated[0], m_Rotated[1]);
     if (!(change < m_Threshold))
         return false;
-    for (const CExchangeUndo& exchange : m_Rotated)
+    for (const CMeasuredExchange& exchange : m_Rotated)
     {
         NoteMeasured(exchange);
-        m_Tournament.UndoExchange(exchange);
+        m_Tournament.ApplyExchange(exchange);
     }
     return true;
 }

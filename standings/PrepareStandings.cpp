@@ -1,5 +1,5 @@
 #include "standings/CompareStanding.h"
-#include "standings/Random.h"
+#include "tournament/Random.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
@@ -253,9 +253,7 @@ void CVantor::PrepareStandings()
 {
     Participants& participants = m_Participants;
     const std::size_t records = participants.size();
-    std::size_t rounds = 0;
-    for (const CParticipant& participant : participants)
-        rounds = std::max(rounds, participant.m_History.size());
+    const std::size_t rounds = RoundsPlayed();
     const auto absentRecords =
         static_cast<std::size_t>(std::count_if(participants.begin(), participants.end(),
                                                [](const CParticipant& p) { return p.m_Absent; }));

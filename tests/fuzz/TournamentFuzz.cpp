@@ -3,9 +3,9 @@
 // checks it traps when a run breaks a promise of the program: every playing participant has
 // exactly one opponent with the opposite colour, and the written round reads back without a
 // diagnostic as one game per board that names every playing participant exactly once.
-#include "standings/Random.h"
 #include "support/PairingFault.h"
 #include "support/ReadBoardNames.h"
+#include "tournament/Random.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
