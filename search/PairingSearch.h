@@ -52,6 +52,7 @@ private:
     void Account(bool accepted, double change);
     void NoteAccepted(int index, const CPairingState& before, const CPairingState& after);
     void NoteMeasured(const CMeasuredExchange& measured);
+    double DriftBound() const;
     bool IsCertainlyAboveBest() const;
     void KeepChangedAsBest();
     void KeepWholePairingAsBest();
@@ -63,9 +64,9 @@ private:
     const std::uint32_t m_Window;
     // The draws are reduced by the number of records from 2 on, the window, and the length of
     // each participant's candidate list.
-    CDivisor m_AnyRecord;
-    CDivisor m_Nearest;
-    std::vector<CDivisor> m_ListLength;
+    CDivisor m_AnyRecordDivisor;
+    CDivisor m_WindowDivisor;
+    std::vector<CDivisor> m_ListLengthDivisors;
     std::int64_t m_StopLimit = 0;
     std::int64_t m_MoveLimit = 0;
     int m_AdaptationPeriod = 0;
@@ -83,10 +84,10 @@ private:
     // which lets the drift of the running total be bounded.
     bool m_TermsAreBounded = false;
 
-    // What bounds the drift of the running total from the exact sum since the last exact sum:
-    // the accepted moves, the sum of the magnitudes of the terms they added up, and the largest
-    // running total.
-    std::int64_t m_AcceptedSinceExact = 0;
+    // What bounds the drift of the running total since it was last set to an exact sum, at the
+    // start or at the last new best: the accepted moves, the sum of the magnitudes of the terms
+    // they added up, and the largest running total.
+    std::int64_t m_AcceptedSinceBest = 0;
     double m_AddedMagnitude = 0.0;
     double m_PeakTotal = 0.0;
 

@@ -11,7 +11,7 @@
 
 int CPairingSearch::DrawAnyRecord()
 {
-    return FirstParticipant + static_cast<int>(m_AnyRecord.Remainder(DrawRandom()));
+    return FirstParticipant + static_cast<int>(m_AnyRecordDivisor.Remainder(DrawRandom()));
 }
 
 int CPairingSearch::DrawPlaying()
@@ -26,7 +26,7 @@ int CPairingSearch::DrawPlaying()
 // Inlined by force: every rotation draws candidates again and again until they fit.
 [[gnu::always_inline]] inline int CPairingSearch::DrawCandidate(int a)
 {
-    const auto k = m_ListLength[static_cast<std::size_t>(a)].Remainder(DrawRandom());
+    const auto k = m_ListLengthDivisors[static_cast<std::size_t>(a)].Remainder(DrawRandom());
     return m_Tournament.Candidate(Participant(a).m_Candidates, k);
 }
 
@@ -58,17 +58,26 @@ bool CPairingSearch::FlipColours(double& change)
 }
 
 // The partner is mostly one of the nearest in the standings, sometimes anyone of the candidate
-// list, and now and then anybody at all.
+// list, and now and then anybody at all: of a number drawn below 100, up to 49 picks one of the
+// nearest, up to 84 one of the list, and above it any record.
+namespace
+{
+constexpr int PartnerDraws = 100;
+constexpr int LastNearestDraw = 49;
+constexpr int LastCandidateDraw = 84;
+} // namespace
+
 int CPairingSearch::DrawExchangePartner(int a)
 {
     const CParticipant& player = Participant(a);
     for (;;)
     {
-        const int s = DrawRandom() % 100;
+        const int s = DrawRandom() % PartnerDraws;
         int b = 0;
-        if (s <= 49)
-            b = m_Tournament.Candidate(player.m_Candidates, m_Nearest.Remainder(DrawRandom()));
-        else if (s <= 84)
+        if (s <= LastNearestDraw)
+            b = m_Tournament.Candidate(player.m_Candidates,
+                                       m_WindowDivisor.Remainder(DrawRandom()));
+        else if (s <= LastCandidateDraw)
             b = DrawCandidate(a);
         else
             b = DrawAnyRecord();

@@ -139,7 +139,7 @@ CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
     const std::size_t window = tournament.m_Window;
 
     CCandidates candidates;
-    candidates.m_NearestFirst = static_cast<std::int32_t>(tournament.m_Nearest.size());
+    candidates.m_NearestFirst = static_cast<std::int32_t>(tournament.m_NearestCandidates.size());
     std::size_t nearest = 0;
     std::size_t below = position + 1;
     std::size_t above = position - 1;
@@ -147,7 +147,7 @@ CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
     {
         if (at(p).m_Absent)
             return;
-        tournament.m_Nearest.push_back(order[p]);
+        tournament.m_NearestCandidates.push_back(order[p]);
         ++nearest;
     };
     while (nearest < window && (below < records || above >= FirstParticipant))
@@ -185,7 +185,7 @@ CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
 
 void CollectCandidates(CVantor& tournament, const std::vector<int>& presentBefore)
 {
-    tournament.m_Nearest.clear();
+    tournament.m_NearestCandidates.clear();
     for (std::size_t position = FirstParticipant; position < tournament.m_Order.size(); ++position)
     {
         CParticipant& participant =

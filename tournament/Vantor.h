@@ -99,13 +99,13 @@ public:
     std::vector<int> m_ScoreCount;   // present participants per score in half points
     std::uint32_t m_Window = 0;      // least number of nearest participants in a candidate list
     std::vector<int> m_PresentOrder; // the present participants in standings order
-    std::vector<int> m_Nearest;      // the nearest candidates of every present participant
+    std::vector<int> m_NearestCandidates; // the nearest candidates of every present participant
 
     // The candidate of this list at position k (the list's own order, from 0).
     int Candidate(const CCandidates& candidates, std::size_t k) const
     {
         if (k < static_cast<std::size_t>(candidates.m_NearestCount))
-            return m_Nearest[static_cast<std::size_t>(candidates.m_NearestFirst) + k];
+            return m_NearestCandidates[static_cast<std::size_t>(candidates.m_NearestFirst) + k];
         k -= static_cast<std::size_t>(candidates.m_NearestCount);
         if (k < static_cast<std::size_t>(candidates.m_BelowCount))
             return m_PresentOrder[static_cast<std::size_t>(candidates.m_BelowFirst) + k];
