@@ -3,6 +3,7 @@
 #include "tournament/Random.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <limits>
 
@@ -110,8 +111,10 @@ void CPairingSearch::Run()
     // The store starts as the starting pairing, so that from the first new best on only the
     // records changed since need copying.
     KeepWholePairingAsBest();
+    assert(PairingIsSound(m_CurrentTotal));
     while (m_Rejections < m_StopLimit && m_MovesSinceBest < m_MoveLimit)
         MakeMove();
+    assert(PairingIsSound(m_Tournament.TotalCost()));
     // Without any new best the pairing in hand, which is complete, is kept.
     if (!m_BestFound)
         KeepWholePairingAsBest();
@@ -157,6 +160,7 @@ void CPairingSearch::Account(bool accepted, double change)
     {
         // The running total drifts through rounding, so only the exact sum decides.
         const double total = m_Tournament.TotalCost();
+        assert(PairingIsSound(total));
         if (total < m_BestTotal)
         {
             m_CurrentTotal = total;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,13 @@ private:
     void NoteMeasured(const CMeasuredExchange& measured);
     double DriftBound() const;
     bool IsCertainlyAboveBest() const;
+#ifndef NDEBUG
+    // The consistency checks that Debug builds assert: the boards of the records an accepted
+    // move touched (the others are as they were), and, whenever the exact total is taken, every
+    // board and the running total within the drift bound of it. They print the fault they find.
+    bool BoardsAreSound(std::span<const int> records) const;
+    bool PairingIsSound(double exactTotal) const;
+#endif
     void KeepChangedAsBest();
     void KeepWholePairingAsBest();
     void PairExhaustively();

@@ -3,6 +3,7 @@
 #include "tournament/Random.h"
 
 #include <array>
+#include <cassert>
 
 // Every move measures the change it would make; a move whose change is not strictly below the
 // threshold is rejected and leaves the pairing as it was.
@@ -50,6 +51,7 @@ bool CPairingSearch::FlipColours(double& change)
     {
         NoteAccepted(a, savedPlayer, player.m_Pairing);
         NoteAccepted(o, savedOpponent, opponent.m_Pairing);
+        assert(BoardsAreSound(std::array{a, o}));
         return true;
     }
     player.m_Pairing = savedPlayer;
@@ -103,6 +105,7 @@ bool CPairingSearch::ExchangeWithPartner(double& change)
         return false;
     NoteMeasured(m_Exchanged);
     m_Tournament.ApplyExchange(m_Exchanged);
+    assert(BoardsAreSound(m_Exchanged.m_Index));
     return true;
 }
 
@@ -139,5 +142,6 @@ bool CPairingSearch::RotateThree(double& change)
         NoteMeasured(exchange);
         m_Tournament.ApplyExchange(exchange);
     }
+    assert(BoardsAreSound(m_Rotated[0].m_Index) && BoardsAreSound(m_Rotated[1].m_Index));
     return true;
 }

@@ -3,7 +3,7 @@
 // checks it traps when a run breaks a promise of the program: every playing participant has
 // exactly one opponent with the opposite colour, and the written round reads back without a
 // diagnostic as one game per board that names every playing participant exactly once.
-#include "support/PairingFault.h"
+#include "standings/PairingFault.h"
 #include "support/ReadBoardNames.h"
 #include "tournament/Random.h"
 #include "tournament/ReservedRecords.h"
