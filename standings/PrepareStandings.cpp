@@ -165,9 +165,11 @@ CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
     const auto firstWhere = [&](auto outOfReach)
     {
         return static_cast<std::size_t>(
-            std::partition_point(order.begin() + FirstParticipant, order.end(),
-                                 [&](int index)
-                                 { return !outOfReach(tournament.m_Participants[index]); }) -
+            std::partition_point(
+                order.begin() + FirstParticipant, order.end(),
+                [&](int index) {
+                    return !outOfReach(tournament.m_Participants[static_cast<std::size_t>(index)]);
+                }) -
             order.begin());
     };
     const std::size_t belowEnd = std::max(
