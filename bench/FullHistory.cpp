@@ -1,6 +1,6 @@
 #include "FullHistory.h"
 
-#include "SimulatedTournament.h"
+#include "support/SimulatedTournament.h"
 #include "tournament/ReservedRecords.h"
 
 #include <algorithm>
@@ -99,8 +99,9 @@ void SetPair(CVantor& tournament, int white, int black)
 // then one whose colour wish agrees.
 int OpponentRank(const CVantor& tournament, const CEntrant& player, const CEntrant& opponent)
 {
-    const auto& participants = tournament.m_Participants;
-    if (participants[static_cast<std::size_t>(player.m_Index)].HasPlayed(opponent.m_Index))
+    const auto record = static_cast<std::size_t>(player.m_Index);
+    if (tournament.m_CostTerms.HasPlayed(tournament.m_Participants[record], record,
+                                         opponent.m_Index))
         return 4;
     return (Compatible(player.m_Wish, opponent.m_Wish) ? 0 : 1) +
            (player.m_Score == opponent.m_Score ? 0 : 2);
@@ -110,6 +111,9 @@ int OpponentRank(const CVantor& tournament, const CEntrant& player, const CEntra
 // still free; the bye goes to the lowest placed who has not had one.
 void PairRound(CVantor& tournament)
 {
+    // Whether two have met is the pairing cost's answer, worked out from the histories as they
+    // stand.
+    tournament.PrepareCostTerms();
     std::vector<CEntrant> entrants = EntrantsInOrder(tournament);
     if (entrants.size() % 2 != 0)
     {

@@ -1,8 +1,8 @@
 // Times the pairing of fields built in memory: `vantor_bench [participants [rounds]]`. Without
 // arguments it pairs 100, 1000 and 5000 participants after 9 rounds.
 
-#include "SimulatedTournament.h"
 #include "search/PairingSearch.h"
+#include "support/SimulatedTournament.h"
 
 #include <chrono>
 #include <cstdint>

@@ -5,8 +5,8 @@
 // and returns, and byes whenever the field is odd. --example uses the names of the bundled
 // example instead of "Player N".
 
-#include "SimulatedTournament.h"
 #include "search/PairingSearch.h"
+#include "support/SimulatedTournament.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "search/PairingSearch.h"
 
-#include "standings/Random.h"
+#include "tournament/Random.h"
 #include "tournament/ReservedRecords.h"
 
 #include <iostream>

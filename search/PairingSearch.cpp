@@ -1,8 +1,9 @@
 #include "search/PairingSearch.h"
 
-#include "standings/Random.h"
+#include "tournament/Random.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <limits>
 
@@ -16,8 +17,42 @@ constexpr int FewestForSearch = 6;
 // ever counted. Ordinary runs end within about 1.4 stop limits of moves without a new best.
 constexpr std::int64_t MoveLimitPerStopLimit = 100;
 
-constexpr double UnitRoundoff = std::numeric_limits<double>::epsilon() / 2;
+// The schedule of a run. It ends after 50 rejections per record and unit of window, and 20000
+// more, since the last new best.
+constexpr std::int64_t StopLimitPerRecordAndWindow = 50;
+constexpr std::int64_t LeastStopLimit = 20000;
+// The threshold is set anew after every adaptation period of accepted rises, 50 and one more per
+// 16 records, just below the largest rise of the period, so that it only ever falls.
+constexpr int LeastAdaptationPeriod = 50;
+constexpr int RecordsPerLongerPeriod = 16;
+constexpr double ThresholdPerLargestRise = 0.999999;
+// At first the threshold admits ten repeated pairings at once; the first best to beat is the
+// starting pairing with one more.
+constexpr double StartingThresholdPerRepeat = 10.0;
+// A total this close above the best is summed exactly, since the running total drifts.
+constexpr double NearBestFactor = 1.000001;
 
+// Every move draws a number below 1000: up to the colour-flip share (1000 / window) a colour flip
+// once the threshold is below the gate, otherwise up to 799 an exchange and above it a rotation,
+// which thus takes a fifth of the moves.
+constexpr int MoveDraws = 1000;
+constexpr int LastExchangeDraw = 799;
+// The gate lets colour flips in once the threshold is below twelve units of the colour balance
+// weight and one third repetition of a colour.
+constexpr double ColourWeightsInGate = 12.0;
+
+// The drift bound of the running total (see DriftBound.md): in units of roundoff, what each exact
+// sum may be off by per record of the terms' magnitude, doubled, and what an accepted change may
+// be off by of the magnitude of the terms it adds up; the share of one unit below which the sums'
+// rounding is bounded so; the share of the terms' magnitude below which the drift must stay for
+// that magnitude to be known; and how many times the bound the running total must be above the
+// best for its exact sum to be skipped.
+constexpr double UnitRoundoff = std::numeric_limits<double>::epsilon() / 2;
+constexpr double ExactSumRoundoffPerRecord = 2.02;
+constexpr double ChangeRoundoff = 17.2;
+constexpr double LargestSumRoundoff = 0.01;
+constexpr double LargestDriftShare = 0.1;
+constexpr double DriftMargin = 2.0;
 } // namespace
 
 CPairingSearch::CPairingSearch(CVantor& tournament)
@@ -25,30 +60,32 @@ CPairingSearch::CPairingSearch(CVantor& tournament)
       m_Records(static_cast<int>(tournament.m_Participants.size())), m_Window(tournament.m_Window)
 {
     const CParameters& weights = m_Tournament.m_Parameters;
-    m_StopLimit = 50 * static_cast<std::int64_t>(m_Records) * m_Window + 20000;
+    m_StopLimit = StopLimitPerRecordAndWindow * static_cast<std::int64_t>(m_Records) * m_Window +
+                  LeastStopLimit;
     m_MoveLimit = MoveLimitPerStopLimit * m_StopLimit;
-    m_AdaptationPeriod = m_Records / 16 + 50;
-    m_ColourFlipGate = 12 * weights.m_Colour + weights.m_Colour3;
+    m_AdaptationPeriod = m_Records / RecordsPerLongerPeriod + LeastAdaptationPeriod;
+    m_ColourFlipGate = ColourWeightsInGate * weights.m_Colour + weights.m_Colour3;
     if (m_Window > 0)
-        m_ColourFlipShare = static_cast<int>(1000.0 / m_Window);
+        m_ColourFlipShare = static_cast<int>(static_cast<double>(MoveDraws) / m_Window);
     if (m_Records > FirstParticipant)
-        m_AnyRecord = CDivisor(static_cast<std::uint32_t>(m_Records - FirstParticipant));
+        m_AnyRecordDivisor = CDivisor(static_cast<std::uint32_t>(m_Records - FirstParticipant));
     if (m_Window > 0)
-        m_Nearest = CDivisor(m_Window);
-    m_ListLength.resize(static_cast<std::size_t>(m_Records));
+        m_WindowDivisor = CDivisor(m_Window);
+    m_ListLengthDivisors.resize(static_cast<std::size_t>(m_Records));
     for (int index = FirstParticipant; index < m_Records; ++index)
     {
         const std::size_t length = Participant(index).m_Candidates.size();
         if (length > 0)
-            m_ListLength[static_cast<std::size_t>(index)] =
+            m_ListLengthDivisors[static_cast<std::size_t>(index)] =
                 CDivisor(static_cast<std::uint32_t>(length));
     }
     m_Best.resize(static_cast<std::size_t>(m_Records));
     m_ChangedSinceBest.resize(static_cast<std::size_t>(m_Records));
     m_CurrentTotal = m_Tournament.TotalCost();
     m_BestTotal = m_CurrentTotal + weights.m_PairRepeated;
-    m_Threshold = 10 * weights.m_PairRepeated;
-    m_TermsAreBounded = m_Tournament.m_WeightsAreBounded && std::isfinite(m_CurrentTotal);
+    m_Threshold = StartingThresholdPerRepeat * weights.m_PairRepeated;
+    m_TermsAreBounded =
+        m_Tournament.m_CostTerms.WeightsAreBounded() && std::isfinite(m_CurrentTotal);
     m_PeakTotal = std::abs(m_CurrentTotal);
 }
 
@@ -74,8 +111,10 @@ void CPairingSearch::Run()
     // The store starts as the starting pairing, so that from the first new best on only the
     // records changed since need copying.
     KeepWholePairingAsBest();
+    assert(PairingIsSound(m_CurrentTotal));
     while (m_Rejections < m_StopLimit && m_MovesSinceBest < m_MoveLimit)
         MakeMove();
+    assert(PairingIsSound(m_Tournament.TotalCost()));
     // Without any new best the pairing in hand, which is complete, is kept.
     if (!m_BestFound)
         KeepWholePairingAsBest();
@@ -85,12 +124,12 @@ void CPairingSearch::MakeMove()
 {
     ++m_Moves;
     ++m_MovesSinceBest;
-    const int r = DrawRandom() % 1000;
+    const int r = DrawRandom() % MoveDraws;
     double change = 0.0;
     bool accepted = false;
     if (r <= m_ColourFlipShare && m_Threshold < m_ColourFlipGate)
         accepted = FlipColours(change);
-    else if (r <= 799)
+    else if (r <= LastExchangeDraw)
         accepted = ExchangeWithPartner(change);
     else
         accepted = RotateThree(change);
@@ -105,22 +144,23 @@ void CPairingSearch::Account(bool accepted, double change)
         return;
     }
     m_CurrentTotal += change;
-    ++m_AcceptedSinceExact;
+    ++m_AcceptedSinceBest;
     m_PeakTotal = std::max(m_PeakTotal, std::abs(m_CurrentTotal));
     if (change > 0)
     {
         m_LargestRise = std::max(m_LargestRise, change);
         if (++m_RiseCount == m_AdaptationPeriod)
         {
-            m_Threshold = m_LargestRise * 0.999999;
+            m_Threshold = m_LargestRise * ThresholdPerLargestRise;
             m_RiseCount = 0;
             m_LargestRise = 0.0;
         }
     }
-    else if (change < 0 && m_CurrentTotal < m_BestTotal * 1.000001 && !IsCertainlyAboveBest())
+    else if (change < 0 && m_CurrentTotal < m_BestTotal * NearBestFactor && !IsCertainlyAboveBest())
     {
         // The running total drifts through rounding, so only the exact sum decides.
         const double total = m_Tournament.TotalCost();
+        assert(PairingIsSound(total));
         if (total < m_BestTotal)
         {
             m_CurrentTotal = total;
@@ -128,7 +168,7 @@ void CPairingSearch::Account(bool accepted, double change)
             m_RiseCount = 0;
             m_Rejections = 0;
             m_MovesSinceBest = 0;
-            m_AcceptedSinceExact = 0;
+            m_AcceptedSinceBest = 0;
             m_AddedMagnitude = 0.0;
             m_PeakTotal = std::abs(total);
             KeepChangedAsBest();
@@ -137,26 +177,34 @@ void CPairingSearch::Account(bool accepted, double change)
     }
 }
 
-// Whether the exact sum of the pairing in hand is certainly above the best total, so that the
-// sum need not be taken. The running total differs from the exact sum of the stored terms by at
-// most the rounding of the last exact sum and of the present one (each within n units of
-// roundoff of the terms' magnitude), of every accepted change (within 17 units of the magnitude
-// of the terms it adds up) and of every addition to the running total. The terms' magnitude is
-// bounded through the largest running total, since no term is below -ColourRank, as long as the
-// drift is small beside it. Twice the bound is required.
-bool CPairingSearch::IsCertainlyAboveBest() const
+// How far the running total may be from the exact sum of the stored terms: the rounding of the
+// exact sum it was last set to and of the present one, of every accepted change and of every
+// addition to it. Infinite where no bound is known. The derivation, and the margin it leaves, is
+// in DriftBound.md beside this file.
+double CPairingSearch::DriftBound() const
 {
+    constexpr double none = std::numeric_limits<double>::infinity();
     if (!m_TermsAreBounded)
-        return false;
+        return none;
     const double records = m_Records;
-    const double termFactor = 2.02 * records * UnitRoundoff;
-    if (termFactor >= 0.01)
-        return false;
+    const double sumRoundoff = ExactSumRoundoffPerRecord * records * UnitRoundoff;
+    if (sumRoundoff >= LargestSumRoundoff)
+        return none;
+    // No term is below -ColourRank, so the terms' magnitude follows from the largest running
+    // total, as long as the drift is small beside it.
     const double magnitude =
         2 * (m_PeakTotal + 2 * records * m_Tournament.m_Parameters.m_ColourRank);
-    const double drift = 2 * termFactor * magnitude + 17.2 * UnitRoundoff * m_AddedMagnitude +
-                         static_cast<double>(m_AcceptedSinceExact) * UnitRoundoff * m_PeakTotal;
-    return drift < 0.1 * magnitude && m_CurrentTotal - m_BestTotal > 2 * drift;
+    const double drift = 2 * sumRoundoff * magnitude +
+                         ChangeRoundoff * UnitRoundoff * m_AddedMagnitude +
+                         static_cast<double>(m_AcceptedSinceBest) * UnitRoundoff * m_PeakTotal;
+    return drift < LargestDriftShare * magnitude ? drift : none;
+}
+
+// Whether the exact sum of the pairing in hand is certainly above the best total, so that the
+// sum need not be taken.
+bool CPairingSearch::IsCertainlyAboveBest() const
+{
+    return m_CurrentTotal - m_BestTotal > DriftMargin * DriftBound();
 }
 
 void CPairingSearch::NoteAccepted(int index, const CPairingState& before,
@@ -172,11 +220,11 @@ void CPairingSearch::NoteAccepted(int index, const CPairingState& before,
 }
 
 // An accepted exchange that was measured, before its states are put in place.
-void CPairingSearch::NoteMeasured(const CExchangeUndo& measured)
+void CPairingSearch::NoteMeasured(const CMeasuredExchange& measured)
 {
     for (std::size_t k = 0; k < measured.m_Index.size(); ++k)
         NoteAccepted(measured.m_Index[k], Participant(measured.m_Index[k]).m_Pairing,
-                     measured.m_Saved[k]);
+                     measured.m_States[k]);
 }
 
 void CPairingSearch::KeepChangedAsBest()

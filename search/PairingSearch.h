@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -51,8 +52,16 @@ private:
     bool RotateThree(double& change);
     void Account(bool accepted, double change);
     void NoteAccepted(int index, const CPairingState& before, const CPairingState& after);
-    void NoteMeasured(const CExchangeUndo& measured);
+    void NoteMeasured(const CMeasuredExchange& measured);
+    double DriftBound() const;
     bool IsCertainlyAboveBest() const;
+#ifndef NDEBUG
+    // The consistency checks that Debug builds assert: the boards of the records an accepted
+    // move touched (the others are as they were), and, whenever the exact total is taken, every
+    // board and the running total within the drift bound of it. They print the fault they find.
+    bool BoardsAreSound(std::span<const int> records) const;
+    bool PairingIsSound(double exactTotal) const;
+#endif
     void KeepChangedAsBest();
     void KeepWholePairingAsBest();
     void PairExhaustively();
@@ -63,9 +72,9 @@ private:
     const std::uint32_t m_Window;
     // The draws are reduced by the number of records from 2 on, the window, and the length of
     // each participant's candidate list.
-    CDivisor m_AnyRecord;
-    CDivisor m_Nearest;
-    std::vector<CDivisor> m_ListLength;
+    CDivisor m_AnyRecordDivisor;
+    CDivisor m_WindowDivisor;
+    std::vector<CDivisor> m_ListLengthDivisors;
     std::int64_t m_StopLimit = 0;
     std::int64_t m_MoveLimit = 0;
     int m_AdaptationPeriod = 0;
@@ -83,10 +92,10 @@ private:
     // which lets the drift of the running total be bounded.
     bool m_TermsAreBounded = false;
 
-    // What bounds the drift of the running total from the exact sum since the last exact sum:
-    // the accepted moves, the sum of the magnitudes of the terms they added up, and the largest
-    // running total.
-    std::int64_t m_AcceptedSinceExact = 0;
+    // What bounds the drift of the running total since it was last set to an exact sum, at the
+    // start or at the last new best: the accepted moves, the sum of the magnitudes of the terms
+    // they added up, and the largest running total.
+    std::int64_t m_AcceptedSinceBest = 0;
     double m_AddedMagnitude = 0.0;
     double m_PeakTotal = 0.0;
 
@@ -98,8 +107,8 @@ private:
     std::int64_t m_Rejections = 0;
     std::int64_t m_MovesSinceBest = 0;
     std::int64_t m_Moves = 0;
-    CExchangeUndo m_Exchanged;  // the records of an exchange and the states it would give them
-    CExchangeUndo m_Rotated[2]; // the same for the two exchanges of a rotation
+    CMeasuredExchange m_Exchanged;  // the records of an exchange and the states it would give them
+    CMeasuredExchange m_Rotated[2]; // the same for the two exchanges of a rotation
 };
 
 // The whole pairing of a run: seeds the generator, prepares the standings, searches, reports the

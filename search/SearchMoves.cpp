@@ -1,8 +1,9 @@
 #include "search/PairingSearch.h"
 
-#include "standings/Random.h"
+#include "tournament/Random.h"
 
 #include <array>
+#include <cassert>
 
 // Every move measures the change it would make; a move whose change is not strictly below the
 // threshold is rejected and leaves the pairing as it was.
@@ -11,7 +12,7 @@
 
 int CPairingSearch::DrawAnyRecord()
 {
-    return FirstParticipant + static_cast<int>(m_AnyRecord.Remainder(DrawRandom()));
+    return FirstParticipant + static_cast<int>(m_AnyRecordDivisor.Remainder(DrawRandom()));
 }
 
 int CPairingSearch::DrawPlaying()
@@ -26,7 +27,7 @@ int CPairingSearch::DrawPlaying()
 // Inlined by force: every rotation draws candidates again and again until they fit.
 [[gnu::always_inline]] inline int CPairingSearch::DrawCandidate(int a)
 {
-    const auto k = m_ListLength[static_cast<std::size_t>(a)].Remainder(DrawRandom());
+    const auto k = m_ListLengthDivisors[static_cast<std::size_t>(a)].Remainder(DrawRandom());
     return m_Tournament.Candidate(Participant(a).m_Candidates, k);
 }
 
@@ -50,6 +51,7 @@ bool CPairingSearch::FlipColours(double& change)
     {
         NoteAccepted(a, savedPlayer, player.m_Pairing);
         NoteAccepted(o, savedOpponent, opponent.m_Pairing);
+        assert(BoardsAreSound(std::array{a, o}));
         return true;
     }
     player.m_Pairing = savedPlayer;
@@ -58,17 +60,26 @@ bool CPairingSearch::FlipColours(double& change)
 }
 
 // The partner is mostly one of the nearest in the standings, sometimes anyone of the candidate
-// list, and now and then anybody at all.
+// list, and now and then anybody at all: of a number drawn below 100, up to 49 picks one of the
+// nearest, up to 84 one of the list, and above it any record.
+namespace
+{
+constexpr int PartnerDraws = 100;
+constexpr int LastNearestDraw = 49;
+constexpr int LastCandidateDraw = 84;
+} // namespace
+
 int CPairingSearch::DrawExchangePartner(int a)
 {
     const CParticipant& player = Participant(a);
     for (;;)
     {
-        const int s = DrawRandom() % 100;
+        const int s = DrawRandom() % PartnerDraws;
         int b = 0;
-        if (s <= 49)
-            b = m_Tournament.Candidate(player.m_Candidates, m_Nearest.Remainder(DrawRandom()));
-        else if (s <= 84)
+        if (s <= LastNearestDraw)
+            b = m_Tournament.Candidate(player.m_Candidates,
+                                       m_WindowDivisor.Remainder(DrawRandom()));
+        else if (s <= LastCandidateDraw)
             b = DrawCandidate(a);
         else
             b = DrawAnyRecord();
@@ -93,7 +104,8 @@ bool CPairingSearch::ExchangeWithPartner(double& change)
     if (!(change < m_Threshold))
         return false;
     NoteMeasured(m_Exchanged);
-    m_Tournament.UndoExchange(m_Exchanged);
+    m_Tournament.ApplyExchange(m_Exchanged);
+    assert(BoardsAreSound(m_Exchanged.m_Index));
     return true;
 }
 
@@ -125,10 +137,11 @@ bool CPairingSearch::RotateThree(double& change)
     change = m_Tournament.MeasureRotation(a, b, c, adapts, m_Threshold, m_Rotated[0], m_Rotated[1]);
     if (!(change < m_Threshold))
         return false;
-    for (const CExchangeUndo& exchange : m_Rotated)
+    for (const CMeasuredExchange& exchange : m_Rotated)
     {
         NoteMeasured(exchange);
-        m_Tournament.UndoExchange(exchange);
+        m_Tournament.ApplyExchange(exchange);
     }
+    assert(BoardsAreSound(m_Rotated[0].m_Index) && BoardsAreSound(m_Rotated[1].m_Index));
     return true;
 }

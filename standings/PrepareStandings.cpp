@@ -1,5 +1,5 @@
 #include "standings/CompareStanding.h"
-#include "standings/Random.h"
+#include "tournament/Random.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
@@ -139,7 +139,7 @@ CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
     const std::size_t window = tournament.m_Window;
 
     CCandidates candidates;
-    candidates.m_NearestFirst = static_cast<std::int32_t>(tournament.m_Nearest.size());
+    candidates.m_NearestFirst = static_cast<std::int32_t>(tournament.m_NearestCandidates.size());
     std::size_t nearest = 0;
     std::size_t below = position + 1;
     std::size_t above = position - 1;
@@ -147,7 +147,7 @@ CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
     {
         if (at(p).m_Absent)
             return;
-        tournament.m_Nearest.push_back(order[p]);
+        tournament.m_NearestCandidates.push_back(order[p]);
         ++nearest;
     };
     while (nearest < window && (below < records || above >= FirstParticipant))
@@ -165,9 +165,11 @@ CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
     const auto firstWhere = [&](auto outOfReach)
     {
         return static_cast<std::size_t>(
-            std::partition_point(order.begin() + FirstParticipant, order.end(),
-                                 [&](int index)
-                                 { return !outOfReach(tournament.m_Participants[index]); }) -
+            std::partition_point(
+                order.begin() + FirstParticipant, order.end(),
+                [&](int index) {
+                    return !outOfReach(tournament.m_Participants[static_cast<std::size_t>(index)]);
+                }) -
             order.begin());
     };
     const std::size_t belowEnd = std::max(
@@ -185,7 +187,7 @@ CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
 
 void CollectCandidates(CVantor& tournament, const std::vector<int>& presentBefore)
 {
-    tournament.m_Nearest.clear();
+    tournament.m_NearestCandidates.clear();
     for (std::size_t position = FirstParticipant; position < tournament.m_Order.size(); ++position)
     {
         CParticipant& participant =
@@ -253,9 +255,7 @@ void CVantor::PrepareStandings()
 {
     Participants& participants = m_Participants;
     const std::size_t records = participants.size();
-    std::size_t rounds = 0;
-    for (const CParticipant& participant : participants)
-        rounds = std::max(rounds, participant.m_History.size());
+    const std::size_t rounds = RoundsPlayed();
     const auto absentRecords =
         static_cast<std::size_t>(std::count_if(participants.begin(), participants.end(),
                                                [](const CParticipant& p) { return p.m_Absent; }));

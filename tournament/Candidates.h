@@ -4,14 +4,14 @@
 #include <cstdint>
 
 // A participant's candidate opponents for the search, in their order: first its nearest present
-// participants (listed one by one in the tournament's m_Nearest), then the present participants
-// further below whose score is within half a point, then those further above. The two extensions
-// are runs of the standings, so they are kept as ranges of the tournament's order of present
-// participants: listed one by one, they would take memory that grows with the square of the
+// participants (listed one by one in the tournament's m_NearestCandidates), then the present
+// participants further below whose score is within half a point, then those further above. The two
+// extensions are runs of the standings, so they are kept as ranges of the tournament's order of
+// present participants: listed one by one, they would take memory that grows with the square of the
 // field.
 struct CCandidates
 {
-    std::int32_t m_NearestFirst = 0; // m_Nearest[m_NearestFirst + k]
+    std::int32_t m_NearestFirst = 0; // m_NearestCandidates[m_NearestFirst + k]
     std::int32_t m_NearestCount = 0;
     std::int32_t m_BelowFirst = 0; // m_PresentOrder[m_BelowFirst + k], going down
     std::int32_t m_BelowCount = 0;

@@ -1,7 +1,5 @@
 #include "tournament/Participant.h"
 
-#include <algorithm>
-
 void CParticipant::SetResult(int opponent, int round, bool white, int points)
 {
     if (round < 0)
@@ -12,11 +10,4 @@ void CParticipant::SetResult(int opponent, int round, bool white, int points)
     if (round > length)
         m_History.resize(static_cast<std::size_t>(round), CRoundEntry{});
     m_History[static_cast<std::size_t>(round - 1)] = CRoundEntry{opponent, points, white};
-}
-
-bool CParticipant::HasPlayed(int opponent) const
-{
-    return std::any_of(m_History.begin(), m_History.end(),
-                       [opponent](const CRoundEntry& entry)
-                       { return entry.m_Opponent == opponent; });
 }

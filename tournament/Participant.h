@@ -1,8 +1,8 @@
 #pragma once
 
 #include "tournament/Candidates.h"
-#include "tournament/CostTerms.h"
 #include "tournament/PairingState.h"
+#include "tournament/ParticipantTerms.h"
 #include "tournament/RoundEntry.h"
 
 #include <cstdint>
@@ -24,11 +24,8 @@ public:
     // become fill entries. A negative round has no place in a history and stores nothing.
     void SetResult(int opponent, int round, bool white, int points);
 
-    // Whether some history entry names this opponent (fill entries name the placeholder, 0).
-    bool HasPlayed(int opponent) const;
-
     CPairingState m_Pairing;
-    CCostTerms m_Terms;
+    CParticipantTerms m_Terms;
     bool m_Absent = false;
     std::int32_t m_Points = 0;
     std::int32_t m_Place = 0;

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "pgn/Warnings.h"
-#include "standings/ExchangeUndo.h"
+#include "tournament/CostTerms.h"
+#include "tournament/ExchangeStates.h"
 #include "tournament/Parameters.h"
 #include "tournament/Participant.h"
 
@@ -40,13 +41,21 @@ public:
     // The same, with the warnings and the messages sent where the caller says.
     bool ReadTournament(const char* fileName, CWarnings& warnings, std::ostream& console);
 
+    // The number of rounds played: the length of the longest history, which the standings give
+    // every history.
+    std::size_t RoundsPlayed() const;
+
     // Derives scores, colours, floats, the standings order, the candidate lists and a random
     // starting pairing with its costs.
     void PrepareStandings();
 
-    // Works out from the standings what every evaluation needs and does not depend on the
-    // opponent; the standings do it before their first evaluation.
-    void PrepareCostTerms();
+    // Works out from the histories, the standings and the weights what every evaluation needs
+    // and does not depend on the opponent; the standings do it before their first evaluation,
+    // and whoever changes any of these afterwards does it again.
+    void PrepareCostTerms()
+    {
+        m_CostTerms.Prepare(m_Participants, RoundsPlayed(), m_ScoreCount, m_Parameters);
+    }
 
     // Computes, stores and returns the participant's cost term for its current pairing state;
     // the participant is one of m_Participants.
@@ -59,9 +68,11 @@ public:
     double ExchangeOpponents(int a, int b, bool aAdapts, bool bAdapts, CExchangeUndo* undo);
     void UndoExchange(const CExchangeUndo& undo);
     // The same change, changing nothing: result receives the four records and the states the
-    // exchange would give them, which UndoExchange then puts in place. Only for a and b whose
+    // exchange would give them, which ApplyExchange then puts in place. Only for a and b whose
     // opponents are neither each other nor the same record.
-    double MeasureExchange(int a, int b, bool aAdapts, bool bAdapts, CExchangeUndo& result) const;
+    double MeasureExchange(int a, int b, bool aAdapts, bool bAdapts,
+                           CMeasuredExchange& result) const;
+    void ApplyExchange(const CMeasuredExchange& measured);
     // A lower bound of the change MeasureExchange gives, to the last bit; cheap, as it leaves out
     // all but the score terms. -infinity where no bound is known.
     double LeastExchangeChange(int a, int b) const;
@@ -72,7 +83,7 @@ public:
     // returned, and second is left incomplete. Only for a, b, c and their opponents all
     // different.
     double MeasureRotation(int a, int b, int c, const std::array<bool, 4>& adapts, double enough,
-                           CExchangeUndo& first, CExchangeUndo& second) const;
+                           CMeasuredExchange& first, CMeasuredExchange& second) const;
 
     // Searches the cheapest pairing of the next round and replaces output with its PGN text.
     void Pair(std::string& output);
@@ -88,13 +99,13 @@ public:
     std::vector<int> m_ScoreCount;   // present participants per score in half points
     std::uint32_t m_Window = 0;      // least number of nearest participants in a candidate list
     std::vector<int> m_PresentOrder; // the present participants in standings order
-    std::vector<int> m_Nearest;      // the nearest candidates of every present participant
+    std::vector<int> m_NearestCandidates; // the nearest candidates of every present participant
 
     // The candidate of this list at position k (the list's own order, from 0).
     int Candidate(const CCandidates& candidates, std::size_t k) const
     {
         if (k < static_cast<std::size_t>(candidates.m_NearestCount))
-            return m_Nearest[static_cast<std::size_t>(candidates.m_NearestFirst) + k];
+            return m_NearestCandidates[static_cast<std::size_t>(candidates.m_NearestFirst) + k];
         k -= static_cast<std::size_t>(candidates.m_NearestCount);
         if (k < static_cast<std::size_t>(candidates.m_BelowCount))
             return m_PresentOrder[static_cast<std::size_t>(candidates.m_BelowFirst) + k];
@@ -102,17 +113,11 @@ public:
         return m_PresentOrder[static_cast<std::size_t>(candidates.m_AboveFirst) - k];
     }
 
-    // Derived from the standings for the pairing cost, beside every participant's m_Terms: every
-    // record's opponents of the rounds played, sorted, side by side (m_Rounds each), the number
-    // of present participants below each score, and the float weights by the code of m_Terms.
-    std::vector<std::int32_t> m_Opponents;
-    std::vector<std::int32_t> m_ScoreBelow;
-    std::size_t m_Rounds = 0;
-    std::array<double, 4> m_FloatWeights{};
-    std::array<double, 2> m_ColourRankTerms{}; // subtracted without and with a colour favour
-    bool m_WeightsAreBounded = false; // every weight finite and none negative: terms have bounds
+    // What the pairing cost derives for its evaluations; others only ask it.
+    CCostTerms m_CostTerms;
 
 private:
     // a, b, a's opponent and b's opponent: the records an exchange of a and b touches.
     std::array<int, 4> ExchangedRecords(int a, int b) const;
+    void PutStates(const CExchangeStates& states);
 };

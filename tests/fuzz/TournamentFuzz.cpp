@@ -5,10 +5,10 @@
 // round reads back without a diagnostic as one game per board that names every playing
 // participant exactly once.
 #include "output/WriteStandings.h"
-#include "standings/Random.h"
+#include "standings/PairingFault.h"
 #include "standings/StandingsTable.h"
-#include "support/PairingFault.h"
 #include "support/ReadBoardNames.h"
+#include "tournament/Random.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 

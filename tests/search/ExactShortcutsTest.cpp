@@ -1,6 +1,6 @@
-#include "SimulatedTournament.h"
 #include "search/PairingSearch.h"
-#include "standings/Random.h"
+#include "support/SimulatedTournament.h"
+#include "tournament/Random.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,8 @@ CSearchResult Search(CVantor& tournament, bool withShortcuts)
 {
     SeedRandom(11);
     tournament.PrepareStandings();
-    tournament.m_WeightsAreBounded = tournament.m_WeightsAreBounded && withShortcuts;
+    if (!withShortcuts)
+        tournament.m_CostTerms.ForgoBounds();
     CPairingSearch search(tournament);
     search.Run();
     search.RestoreBest();

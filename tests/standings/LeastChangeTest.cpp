@@ -1,6 +1,6 @@
-#include "SimulatedTournament.h"
-#include "standings/Random.h"
+#include "support/SimulatedTournament.h"
 #include "support/TournamentTest.h"
+#include "tournament/Random.h"
 #include "tournament/ReservedRecords.h"
 
 #include <gtest/gtest.h>
@@ -44,10 +44,13 @@ protected:
     // after the other and undone.
     double FullRotationChange(int a, int b, int c, const std::array<bool, 4>& adapts)
     {
+        CMeasuredExchange measuredFirst;
+        CMeasuredExchange measuredSecond;
+        const double full =
+            m_Tournament.MeasureRotation(a, b, c, adapts, std::numeric_limits<double>::infinity(),
+                                         measuredFirst, measuredSecond);
         CExchangeUndo first;
         CExchangeUndo second;
-        const double full = m_Tournament.MeasureRotation(
-            a, b, c, adapts, std::numeric_limits<double>::infinity(), first, second);
         const double firstChange =
             m_Tournament.ExchangeOpponents(a, b, adapts[0], adapts[1], &first);
         const double secondChange =
@@ -91,7 +94,7 @@ TEST_F(LeastChange, NeverExceedsTheChangeOfAnExchangeAndIsMissingOnlyWithTheBye)
                 aboveZero += least > 0 ? 1 : 0;
                 for (int flags = 0; flags < 4; ++flags)
                 {
-                    CExchangeUndo measured;
+                    CMeasuredExchange measured;
                     const double change =
                         m_Tournament.MeasureExchange(a, b, flags & 1, flags & 2, measured);
                     EXPECT_LE(least, change) << a << " " << b << " " << flags;
@@ -151,8 +154,8 @@ TEST_F(LeastChange, BoundsARotationOnlyOnceItReachesWhatIsEnough)
                     const double full = FullRotationChange(a, b, c, adapts);
                     for (const double enough : {full - 100, full - 1, full, full + 1})
                     {
-                        CExchangeUndo first;
-                        CExchangeUndo second;
+                        CMeasuredExchange first;
+                        CMeasuredExchange second;
                         const double measured =
                             m_Tournament.MeasureRotation(a, b, c, adapts, enough, first, second);
                         if (scoreOnly)

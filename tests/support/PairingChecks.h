@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/PairingFault.h"
+#include "standings/PairingFault.h"
 #include "tournament/Vantor.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,8 @@
 #include <string>
 
 // Every playing participant has exactly one opponent, another playing participant or the bye
-// record; opponents are mutual and have opposite colours; absent participants are unpaired.
+// record; opponents are mutual and have opposite colours; absent participants are unpaired;
+// every stored term is current.
 inline ::testing::AssertionResult IsCompletePairing(const CVantor& tournament)
 {
     const std::string fault = PairingFault(tournament);

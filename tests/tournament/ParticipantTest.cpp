@@ -82,12 +82,21 @@ TEST(SetResult, NegativeRoundStoresNothing)
 
 TEST(HasPlayed, ByesAndFillEntriesCountAsOpponents)
 {
-    CParticipant participant;
-    EXPECT_FALSE(participant.HasPlayed(0));
+    CVantor tournament;
+    tournament.ResetToReservedRecords();
+    AddParticipants(tournament, 5);
+    CParticipant& participant = tournament.m_Participants[2];
+    const auto hasPlayed = [&tournament, &participant](int opponent)
+    {
+        tournament.PrepareCostTerms();
+        return tournament.m_CostTerms.HasPlayed(participant, 2, opponent);
+    };
+    EXPECT_FALSE(hasPlayed(0));
     participant.SetResult(ByeRecord, 1, true, 2);
     participant.SetResult(5, 3, true, 2);
-    EXPECT_TRUE(participant.HasPlayed(ByeRecord));
-    EXPECT_TRUE(participant.HasPlayed(PlaceholderRecord)); // round 2 had no game
-    EXPECT_TRUE(participant.HasPlayed(5));
-    EXPECT_FALSE(participant.HasPlayed(6));
+    EXPECT_TRUE(hasPlayed(ByeRecord));
+    EXPECT_TRUE(hasPlayed(PlaceholderRecord)); // round 2 had no game
+    EXPECT_TRUE(hasPlayed(5));
+    EXPECT_FALSE(hasPlayed(6));
+    EXPECT_FALSE(hasPlayed(5 + 64)); // another opponent with the same bit of the quick look
 }

@@ -1,4 +1,4 @@
-#include "standings/Random.h"
+#include "tournament/Random.h"
 
 #include <gtest/gtest.h>
 

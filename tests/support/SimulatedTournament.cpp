@@ -1,4 +1,4 @@
-#include "SimulatedTournament.h"
+#include "support/SimulatedTournament.h"
 
 #include "tournament/ReservedRecords.h"
 
@@ -109,6 +109,14 @@ void PairQuickly(CVantor& tournament)
                          return Record(tournament, a).m_Elo > Record(tournament, b).m_Elo;
                      });
 
+    // Whether two have met is the pairing cost's answer, worked out from the histories as they
+    // stand.
+    tournament.PrepareCostTerms();
+    const auto havePlayed = [&tournament](int player, int opponent)
+    {
+        return tournament.m_CostTerms.HasPlayed(Record(tournament, player),
+                                                static_cast<std::size_t>(player), opponent);
+    };
     std::vector<bool> paired(field.size(), false);
     for (std::size_t k = 0; k < field.size(); ++k)
     {
@@ -118,11 +126,10 @@ void PairQuickly(CVantor& tournament)
         const int player = field[k];
         std::size_t partner = field.size();
         for (std::size_t look = k + 1; look < field.size() && look < k + 40; ++look)
-            if (!paired[look] &&
-                (partner == field.size() || !Record(tournament, player).HasPlayed(field[look])))
+            if (!paired[look] && (partner == field.size() || !havePlayed(player, field[look])))
             {
                 partner = look;
-                if (!Record(tournament, player).HasPlayed(field[look]))
+                if (!havePlayed(player, field[look]))
                     break;
             }
         if (partner == field.size())
