@@ -2,8 +2,10 @@
 
 #include "pgn/CharacterClasses.h"
 
+#include <filesystem>
 #include <iostream>
 #include <string_view>
+#include <system_error>
 
 namespace
 {
@@ -19,11 +21,15 @@ bool ContinuesSymbol(char c)
 CPgnReader::CPgnReader(const char* fileName, CWarnings* warnings)
     : m_Stream(fileName), m_FileName(fileName), m_Warnings(warnings)
 {
-    // A folder opens as a stream here and fails only at its first read; it is no file to read,
-    // so it is refused like one that cannot be opened. The peek consumes nothing.
-    if (m_Stream.is_open() && m_Stream.peek() == std::ifstream::traits_type::eof() &&
-        m_Stream.bad())
+    // A folder opens as a stream and fails only at its first read, which one standard library
+    // reports as an error and another as the end of an empty file; it is no file to read, so it
+    // is refused like one that cannot be opened, whatever the library: closed and failed.
+    std::error_code unknown;
+    if (m_Stream.is_open() && std::filesystem::is_directory(fileName, unknown))
+    {
         m_Stream.close();
+        m_Stream.setstate(std::ios::failbit);
+    }
     if (!m_Stream.is_open())
     {
         Error("Cannot open file");

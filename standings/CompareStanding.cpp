@@ -8,5 +8,7 @@ bool CCompareStanding::operator()(int a, int b) const
         return first.m_Points > second.m_Points;
     if (first.m_OppAverage != second.m_OppAverage)
         return first.m_OppAverage > second.m_OppAverage;
-    return first.m_Elo > second.m_Elo;
+    if (first.m_Elo != second.m_Elo)
+        return first.m_Elo > second.m_Elo;
+    return a < b;
 }

@@ -5,7 +5,9 @@
 #include <vector>
 
 // The standings order: more points first, then the higher average opponents' score, then the
-// higher rating. Participants equal in all three have no defined order.
+// higher rating, then the lower index. The last key makes the order total, so that every
+// standard library's sort puts equal participants (an unrated field before its first round) in
+// the same places and the pairing comes out the same everywhere.
 class CCompareStanding
 {
 public:

@@ -164,12 +164,10 @@ CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
     const int points = at(position).m_Points;
     const auto firstWhere = [&](auto outOfReach)
     {
+        const auto inReach = [&](int index)
+        { return !outOfReach(tournament.m_Participants[static_cast<std::size_t>(index)]); };
         return static_cast<std::size_t>(
-            std::partition_point(
-                order.begin() + FirstParticipant, order.end(),
-                [&](int index) {
-                    return !outOfReach(tournament.m_Participants[static_cast<std::size_t>(index)]);
-                }) -
+            std::partition_point(order.begin() + FirstParticipant, order.end(), inReach) -
             order.begin());
     };
     const std::size_t belowEnd = std::max(

@@ -30,9 +30,9 @@ TEST_P(GoldenTournament, PairsExactlyAsRecorded)
 
 INSTANTIATE_TEST_SUITE_P(Recorded, GoldenTournament,
                          ::testing::Values("debug-30", "seed0-201", "field-1000"),
-                         [](const auto& info)
+                         [](const ::testing::TestParamInfo<std::string>& tournament)
                          {
-                             std::string name = info.param;
+                             std::string name = tournament.param;
                              for (char& character : name)
                                  if (character == '-')
                                      character = '_';

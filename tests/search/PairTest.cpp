@@ -12,6 +12,11 @@
 
 namespace
 {
+CParticipant& RecordOf(CVantor& tournament, int index)
+{
+    return tournament.m_Participants[static_cast<std::size_t>(index)];
+}
+
 struct CPairOutcome
 {
     std::string m_Text;
@@ -132,7 +137,7 @@ TEST(PairingSearch, NineRoundsOfThirtyNeverRepeatAPairingOrABye)
         ASSERT_TRUE(IsCompletePairing(tournament)) << "round " << round;
         for (int index = 2; index < 31; ++index)
         {
-            const CParticipant& participant = tournament.m_Participants[index];
+            const CParticipant& participant = RecordOf(tournament, index);
             const int opponent = participant.m_Pairing.m_Opponent;
             if (participant.m_Absent)
                 continue;
@@ -156,8 +161,8 @@ TEST(PairingSearch, ClosingLinesNameFirstAndThirdPlace)
     StartField(tournament, 10);
     const CPairOutcome outcome = PairAndCapture(tournament);
     const auto& order = tournament.m_Order;
-    const std::string expectedNames = tournament.m_Participants[order[2]].m_Name + " " +
-                                      tournament.m_Participants[order[4]].m_Name + "\n";
+    const std::string expectedNames =
+        RecordOf(tournament, order[2]).m_Name + " " + RecordOf(tournament, order[4]).m_Name + "\n";
     ASSERT_EQ(outcome.m_Console.rfind(expectedNames, 0), 0u) << outcome.m_Console;
     const std::string change = outcome.m_Console.substr(expectedNames.size());
     EXPECT_EQ(change.back(), '\n');
@@ -169,8 +174,7 @@ TEST(PairingSearch, ClosingLinesWithMissingOrAbsentPlacesReportNoChange)
     CVantor two;
     StartField(two, 2);
     const CPairOutcome missing = PairAndCapture(two);
-    EXPECT_EQ(missing.m_Console,
-              two.m_Participants[two.m_Order[2]].m_Name + " \n0\n"); // no position 4
+    EXPECT_EQ(missing.m_Console, RecordOf(two, two.m_Order[2]).m_Name + " \n0\n"); // no position 4
 
     CVantor withAbsentLeader;
     StartField(withAbsentLeader, 8);
@@ -211,12 +215,12 @@ double CheapestByBruteForce(CVantor& tournament, std::vector<int> members)
             for (std::size_t k = 0; k + 1 < members.size(); k += 2)
             {
                 const bool white = (colours >> (k / 2) & 1u) != 0;
-                tournament.m_Participants[members[k]].m_Pairing = {members[k + 1], white, 0.0};
-                tournament.m_Participants[members[k + 1]].m_Pairing = {members[k], !white, 0.0};
+                RecordOf(tournament, members[k]).m_Pairing = {members[k + 1], white, 0.0};
+                RecordOf(tournament, members[k + 1]).m_Pairing = {members[k], !white, 0.0};
             }
             for (const int member : members)
                 if (member != ByeRecord)
-                    tournament.EvaluateParticipant(tournament.m_Participants[member]);
+                    tournament.EvaluateParticipant(RecordOf(tournament, member));
             cheapest = std::min(cheapest, tournament.TotalCost());
         }
     } while (std::next_permutation(members.begin(), members.end()));
@@ -231,7 +235,7 @@ TEST(PairingSearch, SmallFieldsGetTheCheapestPairing)
         StartField(tournament, playing + 1);
         BuildHistory(tournament, 2);
         for (int index = 2; index < playing + 3; ++index)
-            tournament.m_Participants[index].m_Absent = index == 3;
+            RecordOf(tournament, index).m_Absent = index == 3;
         const CPairOutcome outcome = PairAndCapture(tournament);
         ASSERT_TRUE(IsCompletePairing(tournament)) << playing;
         EXPECT_EQ(outcome.m_Console.find("nan"), std::string::npos);
@@ -239,7 +243,7 @@ TEST(PairingSearch, SmallFieldsGetTheCheapestPairing)
 
         std::vector<int> members;
         for (int index = 2; index < playing + 3; ++index)
-            if (!tournament.m_Participants[index].m_Absent)
+            if (!RecordOf(tournament, index).m_Absent)
                 members.push_back(index);
         EXPECT_EQ(chosen, CheapestByBruteForce(tournament, members)) << playing;
     }

@@ -37,6 +37,40 @@ TEST_F(PrepareStandings, EightPresentGiveWindowSixAndAlternatingCandidates)
     EXPECT_EQ(Record(ByeRecord).m_Place, 20);
 }
 
+// Enough participants that the sort leaves small-range insertion behind: ties must still come
+// out in index order, whatever the standard library.
+TEST_F(PrepareStandings, ParticipantsEqualOnEveryKeyStandInIndexOrder)
+{
+    struct CField
+    {
+        const char* m_Case;
+        int m_Last;
+        int (*m_Rating)(int index);
+    };
+    const std::vector<CField> fields = {
+        {"all unrated", 60, [](int) { return 0; }},
+        {"three ratings", 60, [](int index) { return 1000 + 100 * (index % 3); }},
+    };
+    for (const CField& field : fields)
+    {
+        SCOPED_TRACE(field.m_Case);
+        AddRatedParticipants(field.m_Last);
+        for (int index = 2; index <= field.m_Last; ++index)
+            Record(index).m_Elo = field.m_Rating(index);
+        SeedRandom(1);
+        m_Tournament.PrepareStandings();
+        for (std::size_t position = 3; position < m_Tournament.m_Order.size(); ++position)
+        {
+            const int before = AtPosition(position - 1);
+            const int after = AtPosition(position);
+            if (Record(before).m_Elo == Record(after).m_Elo)
+                EXPECT_LT(before, after) << "position " << position;
+            else
+                EXPECT_GT(Record(before).m_Elo, Record(after).m_Elo) << "position " << position;
+        }
+    }
+}
+
 TEST_F(PrepareStandings, ExtensionsStopAtTheFirstScoreTooFarAway)
 {
     AddRatedParticipants(27);

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <string>
 
 // A folder of its own for one test, removed with everything in it when the test ends; ctest runs
@@ -41,5 +41,7 @@ private:
 inline std::string ReadFile(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
 }
