@@ -2,9 +2,9 @@
 // [rounds]]`, by default 20,000 participants after 11 rounds. The table and its two forms of
 // writing are timed apart; the writing goes to memory, as to a file that never blocks.
 
-#include "support/SimulatedTournament.h"
 #include "output/WriteStandings.h"
 #include "standings/StandingsTable.h"
+#include "support/SimulatedTournament.h"
 
 #include <chrono>
 #include <cstdio>
