@@ -101,13 +101,13 @@ std::vector<CRoundEntry>& CTournamentReading::HistoryOf(int index)
     return m_Tournament.m_Participants[static_cast<std::size_t>(index)].m_History;
 }
 
-void CTournamentReading::WarnUnlessWhole(bool whole, const std::string& what,
-                                         const std::string& text, const std::string& readAs,
-                                         std::int32_t line)
+// Called only for a value that is not wholly a number: every game has several, so nothing is
+// spelt out for the others.
+void CTournamentReading::WarnNotWhole(const std::string& what, const std::string& text,
+                                      const std::string& readAs, std::int32_t line)
 {
-    if (!whole)
-        m_Reader.Warn(line, what + " " + Quoted(text) +
-                                " does not read wholly as a number: read as " + readAs);
+    m_Reader.Warn(line, what + " " + Quoted(text) + " does not read wholly as a number: read as " +
+                            readAs);
 }
 
 // A name close to the culprit is looked for only when the warning is printed.
@@ -147,8 +147,8 @@ bool CTournamentReading::AddGame(const CPgnGame& game)
 void CTournamentReading::WarnAboutRound(const std::string& text, int round)
 {
     const std::int32_t line = m_Reader.TagLine("Round");
-    WarnUnlessWhole(IsUnknownValue(text) || IsRoundForm(text), "Round", text, std::to_string(round),
-                    line);
+    if (!IsUnknownValue(text) && !IsRoundForm(text))
+        WarnNotWhole("Round", text, std::to_string(round), line);
     if (round > m_LatestRound + 1)
         m_Reader.Warn(line, "round " + std::to_string(round) +
                                 " lies more than one round beyond the latest round read so far, " +
@@ -160,15 +160,18 @@ void CTournamentReading::WarnAboutRound(const std::string& text, int round)
 int CTournamentReading::AddPlayer(const CPgnGame& game, const char* tag, const char* colour)
 {
     const std::string& name = TagValue(game, tag);
-    const bool known = m_Tournament.m_Index.count(name) != 0;
-    if (m_LatestRound >= 2 && !known)
+    const std::size_t known = m_Tournament.m_Participants.size();
+    const int index = m_Tournament.GetIndex(name);
+    if (static_cast<std::size_t>(index) < known)
+        return index;
+    if (m_LatestRound >= 2)
         m_Console << "New participant " << name << " entered the tournament in round "
                   << m_LatestRound << "as " << colour << "." << std::endl;
-    if (m_Announces && !known)
+    if (m_Announces)
         WarnNaming(m_Reader.TagLine(tag),
                    Quoted(name) + " was never announced with %new: a new participant was created",
                    name);
-    return m_Tournament.GetIndex(name);
+    return index;
 }
 
 void CTournamentReading::ReadRating(const CPgnGame& game, const char* tag, int index)
@@ -176,9 +179,9 @@ void CTournamentReading::ReadRating(const CPgnGame& game, const char* tag, int i
     const std::string& text = TagValue(game, tag);
     const std::int32_t rating = ReadInteger(text);
     m_Tournament.m_Participants[static_cast<std::size_t>(index)].m_Elo = rating;
-    WarnUnlessWhole(IsUnknownValue(text) || IsWholeInteger(text),
-                    std::string(tag) + " of " + Quoted(NameOf(index)), text, std::to_string(rating),
-                    m_Reader.TagLine(tag));
+    if (!IsUnknownValue(text) && !IsWholeInteger(text))
+        WarnNotWhole(std::string(tag) + " of " + Quoted(NameOf(index)), text,
+                     std::to_string(rating), m_Reader.TagLine(tag));
 }
 
 // A game without a usable Round tag is each participant's next round, which is held to the
@@ -281,7 +284,8 @@ bool CTournamentReading::SetParameter(const std::string& keyword, const std::str
             parameters.m_Debug = number != 0;
         else
             parameters.m_Seed = number;
-        WarnUnlessWhole(IsWholeInteger(value), what, value, std::to_string(number), line);
+        if (!IsWholeInteger(value))
+            WarnNotWhole(what, value, std::to_string(number), line);
         return true;
     }
     for (const auto& [word, weight] : WeightFields)
@@ -290,7 +294,8 @@ bool CTournamentReading::SetParameter(const std::string& keyword, const std::str
             parameters.*weight = ReadDecimal(value);
             std::ostringstream readAs;
             readAs << parameters.*weight;
-            WarnUnlessWhole(IsWholeDecimal(value), what, value, readAs.str(), line);
+            if (!IsWholeDecimal(value))
+                WarnNotWhole(what, value, readAs.str(), line);
             return true;
         }
     return false;
@@ -320,9 +325,8 @@ void CTournamentReading::AddOrRate(const std::string& name, const std::string* r
     const std::int32_t before = rating;
     rating = ratingText == nullptr ? 0 : ReadInteger(*ratingText);
     const std::int32_t line = m_Reader.RecordLine();
-    if (ratingText != nullptr)
-        WarnUnlessWhole(IsUnknownValue(*ratingText) || IsWholeInteger(*ratingText),
-                        "rating of " + Quoted(name), *ratingText, std::to_string(rating), line);
+    if (ratingText != nullptr && !IsUnknownValue(*ratingText) && !IsWholeInteger(*ratingText))
+        WarnNotWhole("rating of " + Quoted(name), *ratingText, std::to_string(rating), line);
     if (known)
         m_Reader.Warn(line, "%new " + Quoted(name) +
                                 " names an existing participant: only the rating changes, from " +

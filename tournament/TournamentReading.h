@@ -42,8 +42,8 @@ private:
     bool RefusesReserved(const std::string& command, const std::string& name);
     bool IsWithinFieldLimit();
 
-    void WarnUnlessWhole(bool whole, const std::string& what, const std::string& text,
-                         const std::string& readAs, std::int32_t line);
+    void WarnNotWhole(const std::string& what, const std::string& text, const std::string& readAs,
+                      std::int32_t line);
     void WarnNaming(std::int32_t line, const std::string& message, const std::string& name);
     std::string NameOf(int index) const;
     std::vector<CRoundEntry>& HistoryOf(int index);
