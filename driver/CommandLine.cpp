@@ -24,7 +24,7 @@ bool ParseReport(const std::vector<std::string_view>& words, CCommandLine& line)
 {
     const std::string_view mode = words.front();
     const bool csv = words.size() == 3 && words[1] == "--csv";
-    if (words.size() != 2 && !(csv && mode == "--standings"))
+    if ((words.size() != 2 && !(csv && mode == "--standings")) || words.back() == "--csv")
         return false;
     if (mode == "--check")
         line.m_Mode = ERunMode::Check;

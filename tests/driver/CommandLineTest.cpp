@@ -22,14 +22,35 @@ std::string FourPlayers()
 TEST(CommandLine, WrongArgumentCountsPrintTheUsage)
 {
     const CTemporaryFolder folder;
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{}, {"in.pgn"}, {"in.pgn", "out.pgn", "more.pgn"}})
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{},
+                                                      {"in.pgn"},
+                                                      {"in.pgn", "out.pgn", "more.pgn"},
+                                                      {"--check"},
+                                                      {"--check", "a.pgn", "b.pgn"},
+                                                      {"--csv", "a.pgn"},
+                                                      {"--standings", "--csv"},
+                                                      {"--audit", "--csv", "a.pgn"},
+                                                      {"--frob", "a.pgn", "b.pgn"},
+                                                      {"--help", "a.pgn"}})
     {
         const CVantorRun run = RunVantor(arguments, folder);
         EXPECT_EQ(run.m_Status, 1);
         EXPECT_EQ(run.m_Stdout, Banner);
         EXPECT_EQ(run.m_Stderr, Usage);
     }
+}
+
+TEST(CommandLine, HelpAndVersionGoToStandardOutput)
+{
+    const CTemporaryFolder folder;
+    const CVantorRun help = RunVantor({"--help"}, folder);
+    EXPECT_EQ(help.m_Status, 0);
+    EXPECT_EQ(help.m_Stdout.rfind(Usage, 0), 0u) << help.m_Stdout;
+    EXPECT_NE(help.m_Stdout.find("man vantor"), std::string::npos);
+    const CVantorRun version = RunVantor({"--version"}, folder);
+    EXPECT_EQ(version.m_Status, 0);
+    EXPECT_EQ(version.m_Stdout, "vantor " VANTOR_VERSION "\n");
+    EXPECT_EQ(help.m_Stderr + version.m_Stderr, "");
 }
 
 TEST(CommandLine, PairsTheInputIntoTheOutputFile)
