@@ -2,7 +2,6 @@
 #include "driver/RunModes.h"
 #include "tournament/ReservedRecords.h"
 
-#include <algorithm>
 #include <iostream>
 
 namespace
@@ -10,15 +9,9 @@ namespace
 // "t.pgn: 31 participants, 30 present, 9 rounds, 2 warnings"
 void PrintSummary(const std::string& name, const CVantor& tournament, std::int64_t warnings)
 {
-    const auto& participants = tournament.m_Participants;
-    const auto first = participants.begin() + FirstParticipant;
-    const auto present =
-        std::count_if(first, participants.end(), [](const CParticipant& p) { return !p.m_Absent; });
-    std::size_t rounds = 0;
-    for (const CParticipant& participant : participants)
-        rounds = std::max(rounds, participant.m_History.size());
-    std::cout << name << ": " << participants.end() - first << " participants, " << present
-              << " present, " << rounds << " rounds, " << warnings
+    std::cout << name << ": " << tournament.m_Participants.size() - FirstParticipant
+              << " participants, " << tournament.PresentCount() << " present, "
+              << tournament.RoundsPlayed() << " rounds, " << warnings
               << (warnings == 1 ? " warning" : " warnings") << std::endl;
 }
 } // namespace

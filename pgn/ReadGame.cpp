@@ -24,12 +24,6 @@ bool IsResult(const std::string& text)
     return text == "1-0" || text == "0-1" || text == "1/2-1/2" || text == "*";
 }
 
-std::string ValueOf(const CPgnGame& game, const std::string& name)
-{
-    const auto found = game.find(name);
-    return found == game.end() ? std::string() : found->second;
-}
-
 // The tags whose lines warnings name; the others' are not kept.
 constexpr std::array<std::string_view, 6> LocatedTags = {"White", "Black",    "Result",
                                                          "Round", "WhiteElo", "BlackElo"};
@@ -69,7 +63,7 @@ void CPgnReader::KeepUnterminated(const CPgnGame& game)
 {
     const std::int32_t line = game.contains("Result") ? TagLine("Result") : m_GameLine;
     m_Unterminated.push_back(
-        {ValueOf(game, "White"), ValueOf(game, "Black"), ValueOf(game, "Result"), line});
+        {TagValue(game, "White"), TagValue(game, "Black"), TagValue(game, "Result"), line});
 }
 
 // A second White or Black tag in one record means that the game before it never ended: its tags

@@ -89,17 +89,9 @@ CPairingSearch::CPairingSearch(CVantor& tournament)
     m_PeakTotal = std::abs(m_CurrentTotal);
 }
 
-int CPairingSearch::CountPlaying() const
-{
-    int playing = 0;
-    for (int index = FirstParticipant; index < m_Records; ++index)
-        playing += IsPlaying(index) ? 1 : 0;
-    return playing;
-}
-
 void CPairingSearch::Run()
 {
-    const int playing = CountPlaying();
+    const int playing = m_Tournament.PresentCount();
     if (playing < FewestForSearch)
     {
         // With none there is nothing to pair; with one the starting pairing already gave the bye.

@@ -40,7 +40,6 @@ private:
     {
         return index >= FirstParticipant && !m_Participants[index].m_Absent;
     }
-    int CountPlaying() const;
     int DrawAnyRecord();
     int DrawPlaying();
     int DrawCandidate(int a);

@@ -13,19 +13,12 @@ const CParticipant& Record(const CVantor& tournament, int index)
     return tournament.m_Participants[static_cast<std::size_t>(index)];
 }
 
-// A participant's entry for a round; rounds beyond the history had no game.
-CRoundEntry Entry(const CParticipant& participant, int round)
-{
-    const auto k = static_cast<std::size_t>(round - 1);
-    return k < participant.m_History.size() ? participant.m_History[k] : CRoundEntry{};
-}
-
 // As the standings count it: wins 2, draws 1, byes as their result says.
 int ScoreBefore(const CParticipant& participant, int round)
 {
     int score = 0;
     for (int earlier = 1; earlier < round; ++earlier)
-        if (const CRoundEntry entry = Entry(participant, earlier);
+        if (const CRoundEntry entry = EntryOfRound(participant, earlier);
             entry.m_Opponent != PlaceholderRecord)
             score += entry.m_Points;
     return score;
@@ -36,8 +29,8 @@ std::vector<int> MeetingsBefore(const CVantor& tournament, int a, int b, int rou
 {
     std::vector<int> rounds;
     for (int earlier = 1; earlier < round; ++earlier)
-        if (Entry(Record(tournament, a), earlier).m_Opponent == b ||
-            Entry(Record(tournament, b), earlier).m_Opponent == a)
+        if (EntryOfRound(Record(tournament, a), earlier).m_Opponent == b ||
+            EntryOfRound(Record(tournament, b), earlier).m_Opponent == a)
             rounds.push_back(earlier);
     return rounds;
 }
@@ -46,7 +39,7 @@ std::vector<int> ByesBefore(const CParticipant& participant, int round)
 {
     std::vector<int> rounds;
     for (int earlier = 1; earlier < round; ++earlier)
-        if (Entry(participant, earlier).m_Opponent == ByeRecord)
+        if (EntryOfRound(participant, earlier).m_Opponent == ByeRecord)
             rounds.push_back(earlier);
     return rounds;
 }
@@ -112,7 +105,7 @@ private:
         std::vector<int> sameColourRounds;
         for (int earlier = 1; earlier < Round(); ++earlier)
         {
-            const CRoundEntry entry = Entry(participant, earlier);
+            const CRoundEntry entry = EntryOfRound(participant, earlier);
             if (entry.m_Opponent < FirstParticipant)
                 continue;
             ++games[entry.m_White ? 0 : 1];
@@ -136,13 +129,6 @@ private:
     CRoundAudit m_Audit;
 };
 
-int RoundsPlayed(const CVantor& tournament)
-{
-    std::size_t rounds = 0;
-    for (const CParticipant& participant : tournament.m_Participants)
-        rounds = std::max(rounds, participant.m_History.size());
-    return static_cast<int>(rounds);
-}
 } // namespace
 
 CAuditCounts& CAuditCounts::operator+=(const CAuditCounts& other)
@@ -163,7 +149,7 @@ std::vector<CAuditBoard> PlayedBoards(const CVantor& tournament, int round)
     const int records = static_cast<int>(tournament.m_Participants.size());
     for (int index = FirstParticipant; index < records; ++index)
     {
-        const CRoundEntry entry = Entry(Record(tournament, index), round);
+        const CRoundEntry entry = EntryOfRound(Record(tournament, index), round);
         const int opponent = entry.m_Opponent;
         if (opponent == PlaceholderRecord || opponent == index)
             continue;
@@ -172,7 +158,7 @@ std::vector<CAuditBoard> PlayedBoards(const CVantor& tournament, int round)
             boards.push_back({index, ByeRecord});
             continue;
         }
-        const bool mutual = Entry(Record(tournament, opponent), round).m_Opponent == index;
+        const bool mutual = EntryOfRound(Record(tournament, opponent), round).m_Opponent == index;
         if (mutual && opponent < index)
             continue;
         boards.push_back(entry.m_White ? CAuditBoard{index, opponent}
@@ -211,7 +197,7 @@ CRoundAudit AuditRound(const CVantor& tournament, int round, const std::vector<C
 
 std::vector<CRoundAudit> AuditTournament(const CVantor& tournament)
 {
-    const int played = RoundsPlayed(tournament);
+    const auto played = static_cast<int>(tournament.RoundsPlayed());
     std::vector<CRoundAudit> audits;
     for (int round = 1; round <= played; ++round)
         audits.push_back(AuditRound(tournament, round, PlayedBoards(tournament, round)));

@@ -37,10 +37,3 @@ struct CStandingsTable
 // participant himself as a dummy opponent; for his opponents, such rounds after his last game
 // count as draws, so that leaving early makes nobody's earlier opponents weaker.
 CStandingsTable BuildStandingsTable(const CVantor& tournament);
-
-// The participant's entry of round (from 1), the fill entry when his history ends before it.
-inline CRoundEntry EntryOfRound(const CParticipant& participant, int round)
-{
-    const auto entry = static_cast<std::size_t>(round - 1);
-    return entry < participant.m_History.size() ? participant.m_History[entry] : CRoundEntry{};
-}

@@ -42,3 +42,10 @@ public:
     std::int32_t m_PrevFloat = 0;
     std::vector<CRoundEntry> m_History;
 };
+
+// The participant's entry of round (from 1), the fill entry when his history ends before it.
+inline CRoundEntry EntryOfRound(const CParticipant& participant, int round)
+{
+    const auto entry = static_cast<std::size_t>(round - 1);
+    return entry < participant.m_History.size() ? participant.m_History[entry] : CRoundEntry{};
+}

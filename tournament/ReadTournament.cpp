@@ -1,33 +1,29 @@
 #include "pgn/PgnReader.h"
-#include "tournament/ReservedRecords.h"
 #include "tournament/TournamentReading.h"
 #include "tournament/Vantor.h"
 
-#include <algorithm>
 #include <iostream>
 
 bool CVantor::ReadTournament(const char* fileName)
 {
     CWarnings warnings(std::cerr);
-    const bool read = ReadTournament(fileName, warnings, std::cout);
+    const EReading reading = ReadTournament(fileName, warnings, std::cout);
     warnings.Finish();
-    return read;
+    return reading == EReading::Read;
 }
 
-bool CVantor::ReadTournament(const char* fileName, CWarnings& warnings, std::ostream& console)
+CVantor::EReading CVantor::ReadTournament(const char* fileName, CWarnings& warnings,
+                                          std::ostream& console)
 {
     ResetToReservedRecords();
 
     CPgnReader reader(fileName, &warnings);
     if (!reader.IsOpen())
-        return false;
+        return EReading::CannotOpen;
     CTournamentReading reading(*this, reader, console);
     if (!reading.ReadAll())
-        return false;
-    const bool anyPresent =
-        std::any_of(m_Participants.begin() + FirstParticipant, m_Participants.end(),
-                    [](const CParticipant& participant) { return !participant.m_Absent; });
-    if (!anyPresent)
+        return EReading::Refused;
+    if (PresentCount() == 0)
         reader.Warn(reader.m_Line, "nobody to pair: no participant is present at the end");
-    return true;
+    return EReading::Read;
 }

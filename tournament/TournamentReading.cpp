@@ -22,13 +22,6 @@ constexpr int LatestAcceptedRound = 1000;
 // but a runaway file.
 constexpr std::size_t MostParticipants = 30000;
 
-const std::string& TagValue(const CPgnGame& game, const std::string& tag)
-{
-    static const std::string none;
-    const auto found = game.find(tag);
-    return found == game.end() ? none : found->second;
-}
-
 // " after round N" once a round has been played, nothing before the first game.
 std::string AfterRound(int latestRound)
 {

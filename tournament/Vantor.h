@@ -38,12 +38,21 @@ public:
     // Rebuilds the whole tournament from the input file; false after a diagnostic. Warnings go
     // to standard error and the participant-list messages to standard output.
     bool ReadTournament(const char* fileName);
-    // The same, with the warnings and the messages sent where the caller says.
-    bool ReadTournament(const char* fileName, CWarnings& warnings, std::ostream& console);
+    // The same, with the warnings and the messages sent where the caller says, telling a file
+    // that cannot be opened from one that breaks the grammar or a limit.
+    enum class EReading
+    {
+        Read,
+        CannotOpen,
+        Refused,
+    };
+    EReading ReadTournament(const char* fileName, CWarnings& warnings, std::ostream& console);
 
     // The number of rounds played: the length of the longest history, which the standings give
     // every history.
     std::size_t RoundsPlayed() const;
+    // The real participants who are not absent.
+    int PresentCount() const;
 
     // Derives scores, colours, floats, the standings order, the candidate lists and a random
     // starting pairing with its costs.

@@ -113,7 +113,8 @@ TEST_P(AuditOfTheNextRound, NamesTheBoardsThatThePairingRunWrites)
 
     CVantor tournament;
     CWarnings warnings(Nowhere());
-    ASSERT_TRUE(tournament.ReadTournament(input.c_str(), warnings, Nowhere()));
+    ASSERT_EQ(tournament.ReadTournament(input.c_str(), warnings, Nowhere()),
+              CVantor::EReading::Read);
     std::map<std::string, int> scores;
     std::size_t played = 0;
     for (const CParticipant& participant : tournament.m_Participants)

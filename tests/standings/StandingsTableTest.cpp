@@ -80,7 +80,8 @@ TEST(StandingsTable, TieBreaksFollowTheRulesForRoundsWithoutAGame)
         CWarnings warnings(diagnostics);
         std::ostringstream console;
         CVantor tournament;
-        ASSERT_TRUE(tournament.ReadTournament(path.c_str(), warnings, console));
+        ASSERT_EQ(tournament.ReadTournament(path.c_str(), warnings, console),
+                  CVantor::EReading::Read);
         EXPECT_EQ(diagnostics.str(), "");
 
         const CStandingsTable table = BuildStandingsTable(tournament);
