@@ -37,13 +37,13 @@ struct CSetting
     std::vector<CTournamentResult> m_Results; // one per field size and seed
 };
 
-int CountSameAsLastColour(const CVantor& tournament, const std::vector<CAuditBoard>& boards)
+int CountSameAsLastColour(const CVantor& tournament, const std::vector<CBoard>& boards)
 {
     const auto colourOf = [&](int index)
     { return tournament.m_Participants[static_cast<std::size_t>(index)].m_LastColour; };
     int count = 0;
-    for (const CAuditBoard& board : boards)
-        if (board.m_Black != ByeRecord)
+    for (const CBoard& board : boards)
+        if (!board.IsBye())
             count +=
                 (colourOf(board.m_White) == 1 ? 1 : 0) + (colourOf(board.m_Black) == 0 ? 1 : 0);
     return count;

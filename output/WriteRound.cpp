@@ -1,4 +1,5 @@
 #include "output/WriteTag.h"
+#include "standings/PairedBoards.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
@@ -26,28 +27,17 @@ void WriteBoard(std::ostream& stream, const CParticipant& white, const CParticip
 }
 } // namespace
 
-// Each pair is written once, from its better placed member, so the boards follow the standings;
-// a bye stands at the place of its receiver.
 bool CVantor::WriteRound(std::ostream& stream) const
 {
     int board = 0;
-    for (std::size_t position = FirstParticipant; position < m_Order.size(); ++position)
+    for (const CBoard& pair : PairedBoards(*this))
     {
-        const CParticipant& player = m_Participants[static_cast<std::size_t>(m_Order[position])];
-        if (player.m_Absent)
-            continue;
-        const int opponentIndex = player.m_Pairing.m_Opponent;
-        const CParticipant& opponent = m_Participants[static_cast<std::size_t>(opponentIndex)];
-        if (opponentIndex != ByeRecord && player.m_Place > opponent.m_Place)
-            continue;
-
         ++board;
-        const bool playerIsWhite = player.m_Pairing.m_White;
-        const CParticipant& white = playerIsWhite ? player : opponent;
-        const CParticipant& black = playerIsWhite ? opponent : player;
+        const CParticipant& white = m_Participants[static_cast<std::size_t>(pair.m_White)];
+        const CParticipant& black = m_Participants[static_cast<std::size_t>(pair.m_Black)];
         const char* result = "*";
-        if (opponentIndex == ByeRecord)
-            result = playerIsWhite ? "1-0" : "0-1";
+        if (pair.IsBye())
+            result = pair.m_Black == ByeRecord ? "1-0" : "0-1";
         WriteBoard(stream, white, black, board, result);
         if (m_Parameters.m_Debug)
         {

@@ -52,11 +52,11 @@ public:
         m_Audit.m_Round = round;
     }
 
-    void AuditBoard(const CAuditBoard& board)
+    void AuditBoard(const CBoard& board)
     {
         ++m_Audit.m_Counts.m_Boards;
-        if (board.m_Black == ByeRecord)
-            AuditBye(board.m_White);
+        if (board.IsBye())
+            AuditBye(board.Receiver());
         else
             AuditGame(board);
     }
@@ -80,7 +80,7 @@ private:
             Add({EAuditEvent::SecondBye, receiver, 0, {}, std::move(earlier)});
     }
 
-    void AuditGame(const CAuditBoard& board)
+    void AuditGame(const CBoard& board)
     {
         std::vector<int> met = MeetingsBefore(m_Tournament, board.m_White, board.m_Black, Round());
         if (!met.empty())
@@ -143,9 +143,9 @@ CAuditCounts& CAuditCounts::operator+=(const CAuditCounts& other)
 
 // A game is one board however many of its two entries name it; an entry whose opponent's entry
 // names someone else still is a board, from the side that recorded it.
-std::vector<CAuditBoard> PlayedBoards(const CVantor& tournament, int round)
+std::vector<CBoard> PlayedBoards(const CVantor& tournament, int round)
 {
-    std::vector<CAuditBoard> boards;
+    std::vector<CBoard> boards;
     const int records = static_cast<int>(tournament.m_Participants.size());
     for (int index = FirstParticipant; index < records; ++index)
     {
@@ -161,36 +161,15 @@ std::vector<CAuditBoard> PlayedBoards(const CVantor& tournament, int round)
         const bool mutual = EntryOfRound(Record(tournament, opponent), round).m_Opponent == index;
         if (mutual && opponent < index)
             continue;
-        boards.push_back(entry.m_White ? CAuditBoard{index, opponent}
-                                       : CAuditBoard{opponent, index});
+        boards.push_back(entry.m_White ? CBoard{index, opponent} : CBoard{opponent, index});
     }
     return boards;
 }
 
-// Each pair once, from its better placed member, as the round is written.
-std::vector<CAuditBoard> PairedBoards(const CVantor& tournament)
-{
-    std::vector<CAuditBoard> boards;
-    for (std::size_t position = FirstParticipant; position < tournament.m_Order.size(); ++position)
-    {
-        const int index = tournament.m_Order[position];
-        const CParticipant& player = Record(tournament, index);
-        const int opponent = player.m_Pairing.m_Opponent;
-        if (player.m_Absent || opponent == PlaceholderRecord)
-            continue;
-        if (opponent == ByeRecord)
-            boards.push_back({index, ByeRecord});
-        else if (player.m_Place <= Record(tournament, opponent).m_Place)
-            boards.push_back(player.m_Pairing.m_White ? CAuditBoard{index, opponent}
-                                                      : CAuditBoard{opponent, index});
-    }
-    return boards;
-}
-
-CRoundAudit AuditRound(const CVantor& tournament, int round, const std::vector<CAuditBoard>& boards)
+CRoundAudit AuditRound(const CVantor& tournament, int round, const std::vector<CBoard>& boards)
 {
     CRoundAuditor auditor(tournament, round);
-    for (const CAuditBoard& board : boards)
+    for (const CBoard& board : boards)
         auditor.AuditBoard(board);
     return auditor.Result();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "standings/PairedBoards.h"
 #include "tournament/Vantor.h"
 
 #include <array>
@@ -17,13 +18,6 @@ enum class EAuditEvent
     DifferentScores, // a board between participants with different scores before the round
 };
 inline constexpr std::size_t AuditEventKinds = 5;
-
-// One board: White and Black, or the receiver of a bye and the bye record.
-struct CAuditBoard
-{
-    int m_White = 0;
-    int m_Black = 0;
-};
 
 struct CAuditEvent
 {
@@ -58,14 +52,10 @@ struct CRoundAudit
 };
 
 // The boards of a round played, as the histories record them.
-std::vector<CAuditBoard> PlayedBoards(const CVantor& tournament, int round);
-
-// The boards of the pairing that the participants hold, in the order of the written round.
-std::vector<CAuditBoard> PairedBoards(const CVantor& tournament);
+std::vector<CBoard> PlayedBoards(const CVantor& tournament, int round);
 
 // Audits the boards of a round against the histories of the rounds before it.
-CRoundAudit AuditRound(const CVantor& tournament, int round,
-                       const std::vector<CAuditBoard>& boards);
+CRoundAudit AuditRound(const CVantor& tournament, int round, const std::vector<CBoard>& boards);
 
 // Every round played, then the next round as the participants hold it after a pairing.
 std::vector<CRoundAudit> AuditTournament(const CVantor& tournament);
