@@ -1,5 +1,7 @@
 #include "output/WriteAudit.h"
 
+#include "output/PointsText.h"
+
 #include <array>
 #include <cstdlib>
 #include <iomanip>
@@ -8,12 +10,6 @@
 
 namespace
 {
-// Half points as a director reads them: 3, 2.5.
-std::string Points(int halfPoints)
-{
-    return std::to_string(halfPoints / 2) + (halfPoints % 2 != 0 ? ".5" : "");
-}
-
 // "round 2" or "rounds 1, 4".
 std::string RoundList(const std::vector<int>& rounds)
 {
@@ -60,9 +56,9 @@ public:
                      << ")";
             break;
         case EAuditEvent::DifferentScores:
-            m_Stream << "different scores: " << name << " " << Points(first) << " - "
-                     << Name(event.m_Opponent) << " " << Points(second) << " (difference "
-                     << Points(std::abs(first - second)) << ")";
+            m_Stream << "different scores: " << name << " " << HalfPointsText(first) << " - "
+                     << Name(event.m_Opponent) << " " << HalfPointsText(second) << " (difference "
+                     << HalfPointsText(std::abs(first - second)) << ")";
             break;
         }
         m_Stream << '\n';
@@ -86,7 +82,7 @@ public:
             std::to_string(counts.Count(EAuditEvent::ColourImbalance)),
             std::to_string(counts.Count(EAuditEvent::ThirdColour)),
             std::to_string(counts.Count(EAuditEvent::DifferentScores)),
-            Points(counts.m_ScoreDifferences)};
+            HalfPointsText(counts.m_ScoreDifferences)};
         for (std::size_t column = 0; column < Columns.size(); ++column)
             m_Stream << (column == 0 ? "" : "  ")
                      << std::setw(static_cast<int>(std::string(Columns[column]).size()))

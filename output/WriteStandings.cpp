@@ -1,5 +1,6 @@
 #include "output/WriteStandings.h"
 
+#include "output/PointsText.h"
 #include "standings/StandingsTable.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
@@ -17,19 +18,6 @@ using Fields = std::vector<std::string>;
 
 // The one column aligned to the left; every figure and cell is aligned to the right.
 constexpr std::size_t NameColumn = 1;
-
-// "17", "17.25", "4.5": exact, and with a dot whatever locale the stream carries, as
-// spreadsheets read figures from CSV.
-std::string Decimal(std::int32_t quarters)
-{
-    static constexpr std::array<const char*, 4> Fractions{"", ".25", ".5", ".75"};
-    return std::to_string(quarters / 4) + Fractions[static_cast<std::size_t>(quarters % 4)];
-}
-
-std::string HalfPoints(std::int32_t halfPoints)
-{
-    return Decimal(2 * halfPoints);
-}
 
 std::string RoundCell(const CStandingsTable& table, const CParticipant& participant, int round)
 {
@@ -59,10 +47,10 @@ Fields RowFields(const CVantor& tournament, const CStandingsTable& table, const 
     Fields fields{std::to_string(row.m_Place),
                   participant.m_Name + (participant.m_Absent ? " (withdrawn)" : ""),
                   std::to_string(participant.m_Elo),
-                  HalfPoints(row.m_Points),
-                  HalfPoints(row.m_BuchholzCut1),
-                  HalfPoints(row.m_Buchholz),
-                  Decimal(row.m_SonnebornBerger),
+                  HalfPointsText(row.m_Points),
+                  HalfPointsText(row.m_BuchholzCut1),
+                  HalfPointsText(row.m_Buchholz),
+                  QuartersText(row.m_SonnebornBerger),
                   std::to_string(row.m_Games)};
     for (int round = 1; round <= table.m_Rounds; ++round)
         fields.push_back(RoundCell(table, participant, round));
