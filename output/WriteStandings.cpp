@@ -1,6 +1,7 @@
 #include "output/WriteStandings.h"
 
 #include "output/PointsText.h"
+#include "pgn/Utf8.h"
 #include "standings/StandingsTable.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
@@ -57,29 +58,10 @@ Fields RowFields(const CVantor& tournament, const CStandingsTable& table, const 
     return fields;
 }
 
-bool IsContinuationByte(char byte)
-{
-    return (static_cast<unsigned char>(byte) & 0xC0u) == 0x80u;
-}
-
-// The bytes of the UTF-8 character at `at`; 1 for a byte that starts no whole sequence, as a
-// name saved in Latin-1 by another program has.
-std::size_t CharacterLength(std::string_view text, std::size_t at)
-{
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const std::size_t length = lead < 0xC2 ? 1 : (lead < 0xE0 ? 2 : (lead < 0xF0 ? 3 : 4));
-    if (lead > 0xF4 || at + length > text.size())
-        return 1;
-    for (std::size_t next = at + 1; next < at + length; ++next)
-        if (!IsContinuationByte(text[next]))
-            return 1;
-    return length;
-}
-
 std::size_t CharacterCount(std::string_view text)
 {
     std::size_t count = 0;
-    for (std::size_t at = 0; at < text.size(); at += CharacterLength(text, at))
+    for (std::size_t at = 0; at < text.size(); at += Utf8Length(text, at))
         ++count;
     return count;
 }

@@ -1,6 +1,7 @@
 #include "tournament/CloseName.h"
 
 #include "pgn/CharacterClasses.h"
+#include "pgn/Utf8.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
@@ -31,16 +32,13 @@ char BaseLetter(std::uint32_t codePoint)
     return '\0';
 }
 
-bool IsContinuation(unsigned char byte)
-{
-    return (byte & 0xC0u) == 0x80u;
-}
-
 // Appends what the character at `at` folds to and returns the position behind it. A byte that
-// starts no valid two-byte UTF-8 sequence is taken as a Latin-1 character.
+// starts no whole UTF-8 sequence is taken as a Latin-1 character; the letters of other scripts
+// stay as they are.
 std::size_t FoldCharacter(const std::string& name, std::size_t at, std::string& folded)
 {
     const auto byte = static_cast<unsigned char>(name[at]);
+    const std::size_t length = Utf8Length(name, at);
     if (byte < 0x80)
     {
         if (IsLetter(name[at]) || IsDigit(name[at]))
@@ -48,19 +46,14 @@ std::size_t FoldCharacter(const std::string& name, std::size_t at, std::string& 
         return at + 1;
     }
     std::uint32_t codePoint = byte;
-    std::size_t next = at + 1;
-    if (byte >= 0xC2 && byte <= 0xDF && next < name.size() &&
-        IsContinuation(static_cast<unsigned char>(name[next])))
-    {
-        codePoint = ((byte & 0x1Fu) << 6) | (static_cast<unsigned char>(name[next]) & 0x3Fu);
-        ++next;
-    }
+    if (length == 2)
+        codePoint = ((byte & 0x1Fu) << 6) | (static_cast<unsigned char>(name[at + 1]) & 0x3Fu);
     const char base = BaseLetter(codePoint);
     if (base != '\0' && base != '-')
         folded += base;
-    else if (base == '\0' && codePoint >= 0x100)
-        folded.append(name, at, next - at); // another script: its letters stay as they are
-    return next;
+    else if (base == '\0' && (length > 2 || codePoint >= 0x100))
+        folded.append(name, at, length);
+    return at + length;
 }
 
 // The edit distance of two folded words (a letter inserted, dropped, changed, or two swapped),
