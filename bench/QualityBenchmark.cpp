@@ -4,8 +4,8 @@
 
 #include "FullHistory.h"
 #include "driver/ReadInput.h"
+#include "reports/RoundAudit.h"
 #include "search/PairingSearch.h"
-#include "standings/RoundAudit.h"
 #include "tournament/ReservedRecords.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 // [rounds]]`, by default 20,000 participants after 11 rounds. The table and its two forms of
 // writing are timed apart; the writing goes to memory, as to a file that never blocks.
 
-#include "output/WriteStandings.h"
-#include "standings/StandingsTable.h"
+#include "reports/StandingsTable.h"
+#include "reports/WriteStandings.h"
 #include "support/SimulatedTournament.h"
 
 #include <chrono>

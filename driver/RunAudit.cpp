@@ -1,6 +1,6 @@
 #include "driver/ReadInput.h"
 #include "driver/RunModes.h"
-#include "output/WriteAudit.h"
+#include "reports/WriteAudit.h"
 #include "search/PairingSearch.h"
 
 #include <iostream>

@@ -1,7 +1,7 @@
 #include "driver/ReadInput.h"
 #include "driver/RunModes.h"
-#include "output/WriteStandings.h"
-#include "standings/StandingsTable.h"
+#include "reports/StandingsTable.h"
+#include "reports/WriteStandings.h"
 
 #include <iostream>
 

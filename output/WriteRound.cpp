@@ -1,5 +1,5 @@
 #include "output/WriteTag.h"
-#include "standings/PairedBoards.h"
+#include "pairing/PairedBoards.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 

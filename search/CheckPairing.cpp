@@ -1,6 +1,6 @@
 #include "search/PairingSearch.h"
 
-#include "standings/PairingFault.h"
+#include "pairing/PairingFault.h"
 
 #include <cmath>
 #include <iostream>

@@ -1,6 +1,6 @@
 #include "search/PairingSearch.h"
 
-#include "tournament/Random.h"
+#include "pairing/Random.h"
 #include "tournament/ReservedRecords.h"
 
 #include <iostream>

@@ -4,11 +4,11 @@
 // every playing participant has exactly one opponent with the opposite colour, and the written
 // round reads back without a diagnostic as one game per board that names every playing
 // participant exactly once.
-#include "output/WriteStandings.h"
-#include "standings/PairingFault.h"
-#include "standings/StandingsTable.h"
+#include "pairing/PairingFault.h"
+#include "pairing/Random.h"
+#include "reports/StandingsTable.h"
+#include "reports/WriteStandings.h"
 #include "support/ReadBoardNames.h"
-#include "tournament/Random.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 

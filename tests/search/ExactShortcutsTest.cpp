@@ -1,6 +1,6 @@
+#include "pairing/Random.h"
 #include "search/PairingSearch.h"
 #include "support/SimulatedTournament.h"
-#include "tournament/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
+#include "pairing/Random.h"
 #include "search/PairingSearch.h"
 #include "support/PairingChecks.h"
 #include "support/SimulatedTournament.h"
-#include "tournament/Random.h"
 
 #include <gtest/gtest.h>
 

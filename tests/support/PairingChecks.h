@@ -1,6 +1,6 @@
 #pragma once
 
-#include "standings/PairingFault.h"
+#include "pairing/PairingFault.h"
 #include "tournament/Vantor.h"
 
 #include <gtest/gtest.h>

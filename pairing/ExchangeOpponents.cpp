@@ -1,4 +1,4 @@
-#include "standings/ParticipantTerm.h"
+#include "pairing/ParticipantTerm.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
-#include "standings/PairingFault.h"
+#include "pairing/PairingFault.h"
+#include "pairing/Random.h"
 #include "support/SimulatedTournament.h"
 #include "support/TournamentTest.h"
-#include "tournament/Random.h"
 
 #include <gtest/gtest.h>
 

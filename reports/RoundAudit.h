@@ -1,6 +1,6 @@
 #pragma once
 
-#include "standings/PairedBoards.h"
+#include "pairing/PairedBoards.h"
 #include "tournament/Vantor.h"
 
 #include <array>

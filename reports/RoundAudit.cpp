@@ -1,4 +1,4 @@
-#include "standings/RoundAudit.h"
+#include "reports/RoundAudit.h"
 
 #include "tournament/ReservedRecords.h"
 

@@ -1,4 +1,4 @@
-#include "standings/PairedBoards.h"
+#include "pairing/PairedBoards.h"
 
 #include "tournament/Vantor.h"
 

@@ -1,6 +1,6 @@
+#include "pairing/Random.h"
 #include "support/SimulatedTournament.h"
 #include "support/TournamentTest.h"
-#include "tournament/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "output/WriteAudit.h"
+#include "reports/WriteAudit.h"
 
-#include "output/PointsText.h"
+#include "reports/PointsText.h"
 
 #include <array>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "standings/PairingFault.h"
+#include "pairing/PairingFault.h"
 
-#include "standings/ParticipantTerm.h"
+#include "pairing/ParticipantTerm.h"
 
 #include <bit>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "standings/RoundAudit.h"
+#include "reports/RoundAudit.h"
 
 #include <iosfwd>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "standings/CompareStanding.h"
+#include "pairing/CompareStanding.h"
 
 bool CCompareStanding::operator()(int a, int b) const
 {

@@ -1,8 +1,8 @@
-#include "output/WriteStandings.h"
+#include "reports/WriteStandings.h"
 
-#include "output/PointsText.h"
 #include "pgn/Utf8.h"
-#include "standings/StandingsTable.h"
+#include "reports/PointsText.h"
+#include "reports/StandingsTable.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 

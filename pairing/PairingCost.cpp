@@ -1,4 +1,4 @@
-#include "standings/ParticipantTerm.h"
+#include "pairing/ParticipantTerm.h"
 
 // The cost of a pairing: every participant's term, stored with its pairing state, and their sum.
 

@@ -1,4 +1,4 @@
-#include "standings/StandingsTable.h"
+#include "reports/StandingsTable.h"
 #include "support/TemporaryFolder.h"
 #include "tournament/Vantor.h"
 

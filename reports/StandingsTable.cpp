@@ -1,4 +1,4 @@
-#include "standings/StandingsTable.h"
+#include "reports/StandingsTable.h"
 
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"

@@ -1,5 +1,5 @@
-#include "standings/CompareStanding.h"
-#include "tournament/Random.h"
+#include "pairing/CompareStanding.h"
+#include "pairing/Random.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 

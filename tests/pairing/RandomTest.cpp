@@ -1,4 +1,4 @@
-#include "tournament/Random.h"
+#include "pairing/Random.h"
 
 #include <gtest/gtest.h>
 
