@@ -1,4 +1,5 @@
 #include "FullHistory.h"
+#include "pairing/CostTerms.h"
 
 #include "support/SimulatedTournament.h"
 #include "tournament/ReservedRecords.h"
@@ -100,8 +101,8 @@ void SetPair(CVantor& tournament, int white, int black)
 int OpponentRank(const CVantor& tournament, const CEntrant& player, const CEntrant& opponent)
 {
     const auto record = static_cast<std::size_t>(player.m_Index);
-    if (tournament.m_CostTerms.HasPlayed(tournament.m_Participants[record], record,
-                                         opponent.m_Index))
+    if (HasPlayed(tournament.m_CostTerms, tournament.m_Participants[record], record,
+                  opponent.m_Index))
         return 4;
     return (Compatible(player.m_Wish, opponent.m_Wish) ? 0 : 1) +
            (player.m_Score == opponent.m_Score ? 0 : 2);
@@ -113,7 +114,7 @@ void PairRound(CVantor& tournament)
 {
     // Whether two have met is the pairing cost's answer, worked out from the histories as they
     // stand.
-    tournament.PrepareCostTerms();
+    PrepareCostTerms(tournament);
     std::vector<CEntrant> entrants = EntrantsInOrder(tournament);
     if (entrants.size() % 2 != 0)
     {

@@ -1,7 +1,7 @@
 // Times the pairing of fields built in memory: `vantor_bench [participants [rounds]]`. Without
 // arguments it pairs 100, 1000 and 5000 participants after 9 rounds.
 
-#include "search/PairingSearch.h"
+#include "search/Pair.h"
 #include "support/SimulatedTournament.h"
 
 #include <chrono>

@@ -5,7 +5,7 @@
 #include "FullHistory.h"
 #include "driver/ReadInput.h"
 #include "reports/RoundAudit.h"
-#include "search/PairingSearch.h"
+#include "search/Pair.h"
 #include "tournament/ReservedRecords.h"
 
 #include <algorithm>

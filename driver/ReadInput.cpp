@@ -5,11 +5,11 @@
 std::optional<EFailure> ReadInput(const std::string& name, CVantor& tournament, CWarnings& warnings,
                                   std::ostream& console)
 {
-    const CVantor::EReading reading = tournament.ReadTournament(name.c_str(), warnings, console);
+    const EReading reading = tournament.ReadTournament(name.c_str(), warnings, console);
     warnings.Finish();
-    if (reading == CVantor::EReading::Read)
+    if (reading == EReading::Read)
         return std::nullopt;
-    return reading == CVantor::EReading::CannotOpen ? EFailure::UnreadableInput
+    return reading == EReading::CannotOpen ? EFailure::UnreadableInput
                                                     : EFailure::RefusedInput;
 }
 

@@ -1,7 +1,7 @@
 #include "driver/ReadInput.h"
 #include "driver/RunModes.h"
 #include "reports/WriteAudit.h"
-#include "search/PairingSearch.h"
+#include "search/Pair.h"
 
 #include <iostream>
 #include <string>

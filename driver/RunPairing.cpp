@@ -1,6 +1,7 @@
 #include "driver/ReadInput.h"
 #include "driver/RunModes.h"
 #include "driver/WriteOutputFile.h"
+#include "search/Pair.h"
 
 #include <iostream>
 #include <string>
@@ -17,7 +18,7 @@ int RunPairing(const CCommandLine& line)
     if (const auto failure = ReadInput(line.m_Input, tournament, warnings, std::cout))
         return Fail(*failure);
     std::string round;
-    tournament.Pair(round);
+    Pair(tournament, round);
     std::string reason;
     if (!WriteOutputFile(line.m_Output, round, reason))
         return Fail(EFailure::FailedWrite, line.m_Output + ": " + reason);

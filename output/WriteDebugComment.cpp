@@ -1,3 +1,5 @@
+#include "output/WriteRound.h"
+
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
@@ -28,9 +30,10 @@ char FloatLetter(int direction)
 }
 } // namespace
 
-void CVantor::WriteDebugComment(std::ostream& stream, const CParticipant& participant) const
+void WriteDebugComment(std::ostream& stream, const CVantor& tournament,
+                       const CParticipant& participant)
 {
-    const std::size_t records = m_Participants.size();
+    const std::size_t records = tournament.m_Participants.size();
     const auto place = static_cast<std::uint32_t>(participant.m_Place);
     const int rank = place < records ? participant.m_Place - 1 : 0;
     stream << "{ "
@@ -40,7 +43,7 @@ void CVantor::WriteDebugComment(std::ostream& stream, const CParticipant& partic
     stream << FloatLetter(participant.m_PrevFloat) << FloatLetter(participant.m_LastFloat);
 
     const CParticipant& opponent =
-        m_Participants[static_cast<std::size_t>(participant.m_Pairing.m_Opponent)];
+        tournament.m_Participants[static_cast<std::size_t>(participant.m_Pairing.m_Opponent)];
     if (participant.m_Points > opponent.m_Points)
         stream << "D ";
     else if (participant.m_Points < opponent.m_Points)

@@ -1,3 +1,5 @@
+#include "output/WriteRound.h"
+
 #include "output/WriteTag.h"
 #include "pairing/PairedBoards.h"
 #include "tournament/ReservedRecords.h"
@@ -27,22 +29,24 @@ void WriteBoard(std::ostream& stream, const CParticipant& white, const CParticip
 }
 } // namespace
 
-bool CVantor::WriteRound(std::ostream& stream) const
+bool WriteRound(std::ostream& stream, const CVantor& tournament)
 {
     int board = 0;
-    for (const CBoard& pair : PairedBoards(*this))
+    for (const CBoard& pair : PairedBoards(tournament))
     {
         ++board;
-        const CParticipant& white = m_Participants[static_cast<std::size_t>(pair.m_White)];
-        const CParticipant& black = m_Participants[static_cast<std::size_t>(pair.m_Black)];
+        const CParticipant& white =
+            tournament.m_Participants[static_cast<std::size_t>(pair.m_White)];
+        const CParticipant& black =
+            tournament.m_Participants[static_cast<std::size_t>(pair.m_Black)];
         const char* result = "*";
         if (pair.IsBye())
             result = pair.m_Black == ByeRecord ? "1-0" : "0-1";
         WriteBoard(stream, white, black, board, result);
-        if (m_Parameters.m_Debug)
+        if (tournament.m_Parameters.m_Debug)
         {
-            WriteDebugComment(stream, white);
-            WriteDebugComment(stream, black);
+            WriteDebugComment(stream, tournament, white);
+            WriteDebugComment(stream, tournament, black);
         }
         stream << result << "\n\n";
         stream.flush();

@@ -1,4 +1,4 @@
-#include "tournament/CostTerms.h"
+#include "pairing/CostTerms.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,11 +29,10 @@ bool AreBounded(const CParameters& weights)
             return false;
     return true;
 }
-} // namespace
 
 // The colour figures of one colour: own for playing it, other for the opposite one. The
 // repetition figures exist only when the colour repeats the last one.
-void CCostTerms::SetColourFigures(const CParameters& weights, CParticipant& participant, int white)
+void SetColourFigures(const CParameters& weights, CParticipant& participant, int white)
 {
     double own = 0.0;
     double other = 0.0;
@@ -49,20 +48,23 @@ void CCostTerms::SetColourFigures(const CParameters& weights, CParticipant& part
     participant.m_Terms.m_PrefersOther[white] = other > own;
 }
 
-void CCostTerms::Prepare(std::vector<CParticipant>& participants, std::size_t rounds,
-                         const std::vector<int>& scoreCount, const CParameters& weights)
+} // namespace
+
+void PrepareCostTerms(CCostTerms& terms, std::vector<CParticipant>& participants,
+                      std::size_t rounds, const std::vector<int>& scoreCount,
+                      const CParameters& weights)
 {
-    m_WeightsAreBounded = AreBounded(weights);
-    m_ScoreBelow.assign(scoreCount.size() + 1, 0);
+    terms.m_WeightsAreBounded = AreBounded(weights);
+    terms.m_ScoreBelow.assign(scoreCount.size() + 1, 0);
     for (std::size_t score = 0; score < scoreCount.size(); ++score)
-        m_ScoreBelow[score + 1] = m_ScoreBelow[score] + scoreCount[score];
-    m_FloatWeights = {0.0, weights.m_Float1, weights.m_Float2, weights.m_Float3};
-    m_ColourRankTerms = {0.0, weights.m_ColourRank};
+        terms.m_ScoreBelow[score + 1] = terms.m_ScoreBelow[score] + scoreCount[score];
+    terms.m_FloatWeights = {0.0, weights.m_Float1, weights.m_Float2, weights.m_Float3};
+    terms.m_ColourRankTerms = {0.0, weights.m_ColourRank};
 
     // A history shorter than the others (before the standings lengthen it) is padded with an
     // index that names nobody.
-    m_Rounds = rounds;
-    m_Opponents.assign(participants.size() * m_Rounds, -1);
+    terms.m_Rounds = rounds;
+    terms.m_Opponents.assign(participants.size() * terms.m_Rounds, -1);
     for (std::size_t index = 0; index < participants.size(); ++index)
     {
         CParticipant& participant = participants[index];
@@ -70,12 +72,13 @@ void CCostTerms::Prepare(std::vector<CParticipant>& participants, std::size_t ro
         for (std::size_t round = 0; round < participant.m_History.size(); ++round)
         {
             const int opponent = participant.m_History[round].m_Opponent;
-            m_Opponents[index * m_Rounds + round] = opponent;
+            terms.m_Opponents[index * terms.m_Rounds + round] = opponent;
             participant.m_Terms.m_MetMask |= MetBit(opponent);
         }
         // Sorted, a look for an opponent ends at the first greater one.
-        std::sort(m_Opponents.begin() + static_cast<std::ptrdiff_t>(index * m_Rounds),
-                  m_Opponents.begin() + static_cast<std::ptrdiff_t>((index + 1) * m_Rounds));
+        std::sort(terms.m_Opponents.begin() + static_cast<std::ptrdiff_t>(index * terms.m_Rounds),
+                  terms.m_Opponents.begin() +
+                      static_cast<std::ptrdiff_t>((index + 1) * terms.m_Rounds));
         SetColourFigures(weights, participant, 0);
         SetColourFigures(weights, participant, 1);
         participant.m_Terms.m_Float[0] = FloatWeightCode(participant, -1);

@@ -1,3 +1,5 @@
+#include "pairing/ExchangeOpponents.h"
+
 #include "pairing/ParticipantTerm.h"
 
 #include <limits>
@@ -92,7 +94,7 @@ LeastChangeOfExchange(const CVantor& tournament, const std::array<int, 4>& index
                       const CPairingState& first, const CPairingState& second,
                       const CPairingState& firstFormer, const CPairingState& secondFormer)
 {
-    if (!tournament.m_CostTerms.WeightsAreBounded() || index[2] < FirstParticipant ||
+    if (!WeightsAreBounded(tournament.m_CostTerms) || index[2] < FirstParticipant ||
         index[3] < FirstParticipant)
         return -std::numeric_limits<double>::infinity();
     const auto participant = [&tournament](int record) -> const CParticipant&
@@ -113,19 +115,34 @@ LeastChangeOfExchange(const CVantor& tournament, const std::array<int, 4>& index
     change += firstBoard;
     return change;
 }
-} // namespace
 
-std::array<int, 4> CVantor::ExchangedRecords(int a, int b) const
+// a, b, a's opponent and b's opponent: the records an exchange of a and b touches.
+std::array<int, 4> ExchangedRecords(const CVantor& tournament, int a, int b)
 {
-    return {a, b, m_Participants[static_cast<std::size_t>(a)].m_Pairing.m_Opponent,
-            m_Participants[static_cast<std::size_t>(b)].m_Pairing.m_Opponent};
+    return {a, b, tournament.m_Participants[static_cast<std::size_t>(a)].m_Pairing.m_Opponent,
+            tournament.m_Participants[static_cast<std::size_t>(b)].m_Pairing.m_Opponent};
 }
 
-double CVantor::ExchangeOpponents(int a, int b, bool aAdapts, bool bAdapts, CExchangeUndo* undo)
+void PutStates(CVantor& tournament, const CExchangeStates& states)
 {
-    const std::array<int, 4> index = ExchangedRecords(a, b);
-    const auto stateOf = [this](int record) -> CPairingState&
-    { return m_Participants[static_cast<std::size_t>(record)].m_Pairing; };
+    const auto put = [&](std::size_t k)
+    {
+        tournament.m_Participants[static_cast<std::size_t>(states.m_Index[k])].m_Pairing =
+            states.m_States[k];
+    };
+    put(0);
+    put(1);
+    put(2);
+    put(3);
+}
+} // namespace
+
+double ExchangeOpponents(CVantor& tournament, int a, int b, bool aAdapts, bool bAdapts,
+                         CExchangeUndo* undo)
+{
+    const std::array<int, 4> index = ExchangedRecords(tournament, a, b);
+    const auto stateOf = [&tournament](int record) -> CPairingState&
+    { return tournament.m_Participants[static_cast<std::size_t>(record)].m_Pairing; };
     CPairingState& first = stateOf(index[0]);
     CPairingState& second = stateOf(index[1]);
     CPairingState& firstFormer = stateOf(index[2]);
@@ -138,41 +155,43 @@ double CVantor::ExchangeOpponents(int a, int b, bool aAdapts, bool bAdapts, CExc
         undo->m_States[2] = firstFormer;
         undo->m_States[3] = secondFormer;
     }
-    return ExchangeStates(*this, index, first, second, firstFormer, secondFormer, aAdapts, bAdapts);
+    return ExchangeStates(tournament, index, first, second, firstFormer, secondFormer, aAdapts,
+                          bAdapts);
 }
 
-double CVantor::LeastExchangeChange(int a, int b) const
+double LeastExchangeChange(const CVantor& tournament, int a, int b)
 {
-    const std::array<int, 4> index = ExchangedRecords(a, b);
-    const auto stateOf = [this](int record) -> const CPairingState&
-    { return m_Participants[static_cast<std::size_t>(record)].m_Pairing; };
-    return LeastChangeOfExchange(*this, index, stateOf(index[0]), stateOf(index[1]),
+    const std::array<int, 4> index = ExchangedRecords(tournament, a, b);
+    const auto stateOf = [&tournament](int record) -> const CPairingState&
+    { return tournament.m_Participants[static_cast<std::size_t>(record)].m_Pairing; };
+    return LeastChangeOfExchange(tournament, index, stateOf(index[0]), stateOf(index[1]),
                                  stateOf(index[2]), stateOf(index[3]));
 }
 
-double CVantor::MeasureExchange(int a, int b, bool aAdapts, bool bAdapts,
-                                CMeasuredExchange& result) const
+double MeasureExchange(const CVantor& tournament, int a, int b, bool aAdapts, bool bAdapts,
+                       CMeasuredExchange& result)
 {
-    result.m_Index = ExchangedRecords(a, b);
+    result.m_Index = ExchangedRecords(tournament, a, b);
     for (std::size_t k = 0; k < result.m_Index.size(); ++k)
-        result.m_States[k] = m_Participants[static_cast<std::size_t>(result.m_Index[k])].m_Pairing;
-    return ExchangeStates(*this, result.m_Index, result.m_States[0], result.m_States[1],
+        result.m_States[k] =
+            tournament.m_Participants[static_cast<std::size_t>(result.m_Index[k])].m_Pairing;
+    return ExchangeStates(tournament, result.m_Index, result.m_States[0], result.m_States[1],
                           result.m_States[2], result.m_States[3], aAdapts, bAdapts);
 }
 
-double CVantor::MeasureRotation(int a, int b, int c, const std::array<bool, 4>& adapts,
-                                double enough, CMeasuredExchange& first,
-                                CMeasuredExchange& second) const
+double MeasureRotation(const CVantor& tournament, int a, int b, int c,
+                       const std::array<bool, 4>& adapts, double enough, CMeasuredExchange& first,
+                       CMeasuredExchange& second)
 {
-    const auto stateOf = [this](int record)
-    { return m_Participants[static_cast<std::size_t>(record)].m_Pairing; };
-    first.m_Index = ExchangedRecords(a, b);
+    const auto stateOf = [&tournament](int record)
+    { return tournament.m_Participants[static_cast<std::size_t>(record)].m_Pairing; };
+    first.m_Index = ExchangedRecords(tournament, a, b);
     CPairingState aState = stateOf(a);
     CPairingState bState = stateOf(b);
     CPairingState formerOfAState = stateOf(first.m_Index[2]);
     CPairingState formerOfBState = stateOf(first.m_Index[3]);
-    const double firstChange = ExchangeStates(*this, first.m_Index, aState, bState, formerOfAState,
-                                              formerOfBState, adapts[0], adapts[1]);
+    const double firstChange = ExchangeStates(tournament, first.m_Index, aState, bState,
+                                              formerOfAState, formerOfBState, adapts[0], adapts[1]);
     first.m_States = {aState, bState, formerOfAState, formerOfBState};
 
     // After the first exchange a plays b's former opponent; c and its opponent are untouched.
@@ -181,34 +200,24 @@ double CVantor::MeasureRotation(int a, int b, int c, const std::array<bool, 4>& 
     CPairingState formerOfCState = stateOf(second.m_Index[3]);
     // The total is the second change plus the first, and a rounded sum never falls when a term
     // grows.
-    const double leastTotal = LeastChangeOfExchange(*this, second.m_Index, aState, cState,
+    const double leastTotal = LeastChangeOfExchange(tournament, second.m_Index, aState, cState,
                                                     formerOfBState, formerOfCState) +
                               firstChange;
     if (leastTotal >= enough)
         return leastTotal;
     const double secondChange =
-        ExchangeStates(*this, second.m_Index, aState, cState, formerOfBState, formerOfCState,
+        ExchangeStates(tournament, second.m_Index, aState, cState, formerOfBState, formerOfCState,
                        adapts[2], adapts[3]);
     second.m_States = {aState, cState, formerOfBState, formerOfCState};
     return secondChange + firstChange;
 }
 
-void CVantor::PutStates(const CExchangeStates& states)
+void UndoExchange(CVantor& tournament, const CExchangeUndo& undo)
 {
-    const auto put = [&](std::size_t k)
-    { m_Participants[static_cast<std::size_t>(states.m_Index[k])].m_Pairing = states.m_States[k]; };
-    put(0);
-    put(1);
-    put(2);
-    put(3);
+    PutStates(tournament, undo);
 }
 
-void CVantor::UndoExchange(const CExchangeUndo& undo)
+void ApplyExchange(CVantor& tournament, const CMeasuredExchange& measured)
 {
-    PutStates(undo);
-}
-
-void CVantor::ApplyExchange(const CMeasuredExchange& measured)
-{
-    PutStates(measured);
+    PutStates(tournament, measured);
 }

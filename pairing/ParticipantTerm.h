@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pairing/CostTerms.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
@@ -33,7 +34,7 @@ double Square(double value)
 PlaceTerm(const CVantor& tournament, const CParticipant& participant, const CParticipant& opponent)
 {
     const auto [low, high] = std::minmax(participant.m_Points, opponent.m_Points);
-    const int between = tournament.m_CostTerms.PresentBetween(low, high);
+    const int between = PresentBetween(tournament.m_CostTerms, low, high);
     const int distance = participant.m_Place - opponent.m_Place;
     const int numerator = low == high ? std::abs(2 * distance) - between : distance;
     const double x = static_cast<double>(numerator) / between;
@@ -64,7 +65,7 @@ double TermWithoutGame(const CVantor& tournament, const CParticipant& participan
         cost += weights.m_Colour3;
     const double scoreWeight = opponent == ByeRecord ? weights.m_ScoreBYE : weights.m_Score;
     cost += scoreWeight * Square(difference);
-    cost += tournament.m_CostTerms.FloatTerm(participant, difference);
+    cost += FloatTerm(tournament.m_CostTerms, participant, difference);
     if (opponent == ByeRecord)
     {
         const int records = static_cast<int>(tournament.m_Participants.size());
@@ -90,16 +91,15 @@ double TermWithoutGame(const CVantor& tournament, const CParticipant& participan
 
     double cost = 0.0;
     const CCostTerms& terms = tournament.m_CostTerms;
-    if (terms.HasPlayed(participant, index, state.m_Opponent))
+    if (HasPlayed(terms, participant, index, state.m_Opponent))
         cost += weights.m_PairRepeated;
     // Subtracting 0.0 changes no bit here (the sum is never -0.0), so the favour of the better
     // placed, which applies as good as at random, is selected without a branch.
-    cost += terms.ColourFigure(participant, white);
-    const bool favoured =
-        terms.PrefersOther(participant, white) & (participant.m_Place < other.m_Place);
-    cost -= terms.ColourRankTerm(favoured);
+    cost += ColourFigure(participant, white);
+    const bool favoured = PrefersOther(participant, white) & (participant.m_Place < other.m_Place);
+    cost -= ColourRankTerm(terms, favoured);
     cost += scoreTerm;
-    cost += terms.FloatTerm(participant, participant.m_Points - other.m_Points);
+    cost += FloatTerm(terms, participant, participant.m_Points - other.m_Points);
     cost += placeTerm;
     return cost;
 }

@@ -1,7 +1,11 @@
+#include "pairing/PrepareStandings.h"
+
 #include "pairing/CompareStanding.h"
+#include "pairing/CostTerms.h"
+#include "pairing/ExchangeOpponents.h"
+#include "pairing/PairingCost.h"
 #include "pairing/Random.h"
 #include "tournament/ReservedRecords.h"
-#include "tournament/Vantor.h"
 
 #include <algorithm>
 #include <numeric>
@@ -240,20 +244,20 @@ void DrawStartingPairing(CVantor& tournament)
             continue;
         const int r1 = DrawRandom();
         const int r2 = DrawRandom();
-        tournament.ExchangeOpponents(i, j, r2 % 2 == 0, r1 % 2 == 0, nullptr);
+        ExchangeOpponents(tournament, i, j, r2 % 2 == 0, r1 % 2 == 0, nullptr);
     }
 
     for (int i = FirstParticipant; i < records; ++i)
         if (!record(i).m_Absent)
-            tournament.EvaluateParticipant(record(i));
+            EvaluateParticipant(tournament, record(i));
 }
 } // namespace
 
-void CVantor::PrepareStandings()
+void PrepareStandings(CVantor& tournament)
 {
-    Participants& participants = m_Participants;
+    Participants& participants = tournament.m_Participants;
     const std::size_t records = participants.size();
-    const std::size_t rounds = RoundsPlayed();
+    const std::size_t rounds = tournament.RoundsPlayed();
     const auto absentRecords =
         static_cast<std::size_t>(std::count_if(participants.begin(), participants.end(),
                                                [](const CParticipant& p) { return p.m_Absent; }));
@@ -264,14 +268,15 @@ void CVantor::PrepareStandings()
         participant.m_History.resize(rounds, CRoundEntry{});
     ComputeFloats(participants, rounds);
 
-    m_Order.resize(records);
-    std::iota(m_Order.begin(), m_Order.end(), 0);
-    std::sort(m_Order.begin() + FirstParticipant, m_Order.end(), CCompareStanding(participants));
+    std::vector<int>& order = tournament.m_Order;
+    order.resize(records);
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin() + FirstParticipant, order.end(), CCompareStanding(participants));
 
-    m_Window = WindowSize(rounds, records, absentRecords);
+    tournament.m_Window = WindowSize(rounds, records, absentRecords);
     std::vector<int> presentBefore;
-    PlaceParticipants(*this, 2 * rounds + 1, presentBefore);
-    CollectCandidates(*this, presentBefore);
-    PrepareCostTerms();
-    DrawStartingPairing(*this);
+    PlaceParticipants(tournament, 2 * rounds + 1, presentBefore);
+    CollectCandidates(tournament, presentBefore);
+    PrepareCostTerms(tournament);
+    DrawStartingPairing(tournament);
 }

@@ -1,3 +1,9 @@
+#include "search/Pair.h"
+
+#include "output/WriteRound.h"
+#include "pairing/ExchangeOpponents.h"
+#include "pairing/PairingCost.h"
+#include "pairing/PrepareStandings.h"
 #include "search/PairingSearch.h"
 
 #include "pairing/Random.h"
@@ -16,12 +22,12 @@ double CPairingSearch::ReportClosingExchange(std::ostream& console)
 
     // The exchange is meant for two playing participants; with either missing or absent the
     // placeholder would be costed, so the change is reported as none.
-    const double before = m_Tournament.TotalCost();
+    const double before = TotalCost(m_Tournament);
     double change = 0.0;
     if (order.size() > 4 && IsPlaying(order[2]) && IsPlaying(order[4]))
     {
-        m_Tournament.ExchangeOpponents(order[2], order[4], false, false, nullptr);
-        change = m_Tournament.TotalCost() - before;
+        ExchangeOpponents(m_Tournament, order[2], order[4], false, false, nullptr);
+        change = TotalCost(m_Tournament) - before;
     }
     console << change << std::endl;
     return before;
@@ -31,7 +37,7 @@ std::int64_t PairNextRound(CVantor& tournament, std::string& output, std::ostrea
 {
     if (tournament.m_Parameters.m_Seed != 0)
         SeedRandom(static_cast<std::uint32_t>(tournament.m_Parameters.m_Seed));
-    tournament.PrepareStandings();
+    PrepareStandings(tournament);
     CPairingSearch search(tournament);
     search.Run();
     const double before = search.ReportClosingExchange(console);
@@ -40,12 +46,12 @@ std::int64_t PairNextRound(CVantor& tournament, std::string& output, std::ostrea
     std::ostringstream text;
     if (tournament.m_Parameters.m_Debug)
         text << '{' << before << "}\n";
-    tournament.WriteRound(text);
+    WriteRound(text, tournament);
     output = text.str();
     return search.Moves();
 }
 
-void CVantor::Pair(std::string& output)
+void Pair(CVantor& tournament, std::string& output)
 {
-    PairNextRound(*this, output, std::cout);
+    PairNextRound(tournament, output, std::cout);
 }

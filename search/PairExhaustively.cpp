@@ -1,5 +1,6 @@
 #include "search/PairingSearch.h"
 
+#include "pairing/PairingCost.h"
 #include "tournament/ReservedRecords.h"
 
 #include <functional>
@@ -61,8 +62,8 @@ void CPairingSearch::PairExhaustively()
                             }
                             for (const int member : members)
                                 if (member != ByeRecord)
-                                    m_Tournament.EvaluateParticipant(Participant(member));
-                            const double total = m_Tournament.TotalCost();
+                                    EvaluateParticipant(m_Tournament, Participant(member));
+                            const double total = TotalCost(m_Tournament);
                             if (cheapest.empty() || total < cheapestTotal)
                             {
                                 cheapestTotal = total;

@@ -1,5 +1,7 @@
 #include "search/PairingSearch.h"
 
+#include "pairing/CostTerms.h"
+#include "pairing/PairingCost.h"
 #include "pairing/Random.h"
 
 #include <algorithm>
@@ -81,11 +83,11 @@ CPairingSearch::CPairingSearch(CVantor& tournament)
     }
     m_Best.resize(static_cast<std::size_t>(m_Records));
     m_ChangedSinceBest.resize(static_cast<std::size_t>(m_Records));
-    m_CurrentTotal = m_Tournament.TotalCost();
+    m_CurrentTotal = TotalCost(m_Tournament);
     m_BestTotal = m_CurrentTotal + weights.m_PairRepeated;
     m_Threshold = StartingThresholdPerRepeat * weights.m_PairRepeated;
     m_TermsAreBounded =
-        m_Tournament.m_CostTerms.WeightsAreBounded() && std::isfinite(m_CurrentTotal);
+        WeightsAreBounded(m_Tournament.m_CostTerms) && std::isfinite(m_CurrentTotal);
     m_PeakTotal = std::abs(m_CurrentTotal);
 }
 
@@ -106,7 +108,7 @@ void CPairingSearch::Run()
     assert(PairingIsSound(m_CurrentTotal));
     while (m_Rejections < m_StopLimit && m_MovesSinceBest < m_MoveLimit)
         MakeMove();
-    assert(PairingIsSound(m_Tournament.TotalCost()));
+    assert(PairingIsSound(TotalCost(m_Tournament)));
     // Without any new best the pairing in hand, which is complete, is kept.
     if (!m_BestFound)
         KeepWholePairingAsBest();
@@ -151,7 +153,7 @@ void CPairingSearch::Account(bool accepted, double change)
     else if (change < 0 && m_CurrentTotal < m_BestTotal * NearBestFactor && !IsCertainlyAboveBest())
     {
         // The running total drifts through rounding, so only the exact sum decides.
-        const double total = m_Tournament.TotalCost();
+        const double total = TotalCost(m_Tournament);
         assert(PairingIsSound(total));
         if (total < m_BestTotal)
         {

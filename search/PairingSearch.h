@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pairing/ExchangeStates.h"
 #include "search/Divisor.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
@@ -7,7 +8,6 @@
 #include <cstdint>
 #include <iosfwd>
 #include <span>
-#include <string>
 #include <vector>
 
 // One run of the threshold-accepting search for the cheapest pairing of the next round, on
@@ -109,8 +109,3 @@ private:
     CMeasuredExchange m_Exchanged;  // the records of an exchange and the states it would give them
     CMeasuredExchange m_Rotated[2]; // the same for the two exchanges of a rotation
 };
-
-// The whole pairing of a run: seeds the generator, prepares the standings, searches, reports the
-// closing lines on console and replaces output with the new round's PGN text. Returns the number
-// of moves the search made.
-std::int64_t PairNextRound(CVantor& tournament, std::string& output, std::ostream& console);

@@ -1,5 +1,8 @@
 #include "search/PairingSearch.h"
 
+#include "pairing/ExchangeOpponents.h"
+#include "pairing/PairingCost.h"
+#include "pairing/PrepareStandings.h"
 #include "pairing/Random.h"
 
 #include <array>
@@ -28,7 +31,7 @@ int CPairingSearch::DrawPlaying()
 [[gnu::always_inline]] inline int CPairingSearch::DrawCandidate(int a)
 {
     const auto k = m_ListLengthDivisors[static_cast<std::size_t>(a)].Remainder(DrawRandom());
-    return m_Tournament.Candidate(Participant(a).m_Candidates, k);
+    return Candidate(m_Tournament, Participant(a).m_Candidates, k);
 }
 
 bool CPairingSearch::FlipColours(double& change)
@@ -43,9 +46,9 @@ bool CPairingSearch::FlipColours(double& change)
 
     player.m_Pairing.m_White = !player.m_Pairing.m_White;
     opponent.m_Pairing.m_White = !opponent.m_Pairing.m_White;
-    double after = m_Tournament.EvaluateParticipant(player);
+    double after = EvaluateParticipant(m_Tournament, player);
     if (o != ByeRecord)
-        after += m_Tournament.EvaluateParticipant(opponent);
+        after += EvaluateParticipant(m_Tournament, opponent);
     change = after - before;
     if (change < m_Threshold)
     {
@@ -77,8 +80,8 @@ int CPairingSearch::DrawExchangePartner(int a)
         const int s = DrawRandom() % PartnerDraws;
         int b = 0;
         if (s <= LastNearestDraw)
-            b = m_Tournament.Candidate(player.m_Candidates,
-                                       m_WindowDivisor.Remainder(DrawRandom()));
+            b = Candidate(m_Tournament, player.m_Candidates,
+                          m_WindowDivisor.Remainder(DrawRandom()));
         else if (s <= LastCandidateDraw)
             b = DrawCandidate(a);
         else
@@ -98,13 +101,13 @@ bool CPairingSearch::ExchangeWithPartner(double& change)
     const int d1 = DrawRandom();
     const int d2 = DrawRandom();
     // Many exchanges are out of reach by their score terms alone.
-    if (m_Tournament.LeastExchangeChange(a, b) >= m_Threshold)
+    if (LeastExchangeChange(m_Tournament, a, b) >= m_Threshold)
         return false;
-    change = m_Tournament.MeasureExchange(a, b, d2 % 2 == 0, d1 % 2 == 0, m_Exchanged);
+    change = MeasureExchange(m_Tournament, a, b, d2 % 2 == 0, d1 % 2 == 0, m_Exchanged);
     if (!(change < m_Threshold))
         return false;
     NoteMeasured(m_Exchanged);
-    m_Tournament.ApplyExchange(m_Exchanged);
+    ApplyExchange(m_Tournament, m_Exchanged);
     assert(BoardsAreSound(m_Exchanged.m_Index));
     return true;
 }
@@ -134,13 +137,14 @@ bool CPairingSearch::RotateThree(double& change)
         adapts[2 * exchange] = d2 % 2 == 0;
         adapts[2 * exchange + 1] = d1 % 2 == 0;
     }
-    change = m_Tournament.MeasureRotation(a, b, c, adapts, m_Threshold, m_Rotated[0], m_Rotated[1]);
+    change =
+        MeasureRotation(m_Tournament, a, b, c, adapts, m_Threshold, m_Rotated[0], m_Rotated[1]);
     if (!(change < m_Threshold))
         return false;
     for (const CMeasuredExchange& exchange : m_Rotated)
     {
         NoteMeasured(exchange);
-        m_Tournament.ApplyExchange(exchange);
+        ApplyExchange(m_Tournament, exchange);
     }
     assert(BoardsAreSound(m_Rotated[0].m_Index) && BoardsAreSound(m_Rotated[1].m_Index));
     return true;

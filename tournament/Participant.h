@@ -1,8 +1,8 @@
 #pragma once
 
 #include "tournament/Candidates.h"
+#include "tournament/CostTermData.h"
 #include "tournament/PairingState.h"
-#include "tournament/ParticipantTerms.h"
 #include "tournament/RoundEntry.h"
 
 #include <cstdint>

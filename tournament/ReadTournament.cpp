@@ -12,8 +12,7 @@ bool CVantor::ReadTournament(const char* fileName)
     return reading == EReading::Read;
 }
 
-CVantor::EReading CVantor::ReadTournament(const char* fileName, CWarnings& warnings,
-                                          std::ostream& console)
+EReading CVantor::ReadTournament(const char* fileName, CWarnings& warnings, std::ostream& console)
 {
     ResetToReservedRecords();
 

@@ -8,6 +8,7 @@
 #include "pairing/Random.h"
 #include "reports/StandingsTable.h"
 #include "reports/WriteStandings.h"
+#include "search/Pair.h"
 #include "support/ReadBoardNames.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
@@ -111,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (read && tournament.m_Participants.size() <= MostRecordsToPair)
     {
         std::string round;
-        tournament.Pair(round);
+        Pair(tournament, round);
         if (!PairingFault(tournament).empty() || !WritesEveryBoardOnce(tournament, round))
             __builtin_trap();
     }

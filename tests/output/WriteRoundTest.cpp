@@ -1,3 +1,4 @@
+#include "output/WriteRound.h"
 #include "support/TournamentTest.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ protected:
     std::string Written()
     {
         std::ostringstream stream;
-        EXPECT_TRUE(m_Tournament.WriteRound(stream));
+        EXPECT_TRUE(::WriteRound(stream, m_Tournament));
         return stream.str();
     }
 };
@@ -110,13 +111,13 @@ TEST_F(WriteRound, DebugLineOfAParticipantAndOfTheByeRecord)
     Record(5).m_Points = 4;
 
     std::ostringstream line;
-    m_Tournament.WriteDebugComment(line, p);
+    WriteDebugComment(line, m_Tournament, p);
     EXPECT_EQ(line.str(), "{ value:   12.34; score:  2.5; rank:  3; W:  2; B:  1; -dD wb-wB }\n");
 
     CParticipant& bye = Record(ByeRecord);
     bye.m_Pairing = {4, true, 0.0};
     std::ostringstream byeLine;
-    m_Tournament.WriteDebugComment(byeLine, bye);
+    WriteDebugComment(byeLine, m_Tournament, bye);
     EXPECT_EQ(byeLine.str(),
               "{ value:    0.00; score:  0.0; rank:  0; W:  0; B:  0; --U ----W }\n");
 }
@@ -128,7 +129,7 @@ TEST_F(WriteRound, HugeCostsWidenTheValueField)
     p.m_History.clear();
     p.m_PrevFloat = -1;
     std::ostringstream line;
-    m_Tournament.WriteDebugComment(line, p);
+    WriteDebugComment(line, m_Tournament, p);
     const std::string text = line.str();
     ASSERT_EQ(text.rfind("{ value:1", 0), 0u) << text;
     EXPECT_EQ(text.find('.'), std::string("{ value:").size() + 301u); // 1e300 has 301 digits

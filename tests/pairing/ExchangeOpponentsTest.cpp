@@ -1,3 +1,6 @@
+#include "pairing/ExchangeOpponents.h"
+#include "pairing/CostTerms.h"
+#include "pairing/PairingCost.h"
 #include "support/TournamentTest.h"
 
 #include <gtest/gtest.h>
@@ -36,9 +39,9 @@ protected:
         Pair(4, 5, false);
         Pair(6, 7, true);
         Pair(8, ByeRecord, true);
-        m_Tournament.PrepareCostTerms();
+        PrepareCostTerms(m_Tournament);
         for (int index = 2; index <= 8; ++index)
-            m_Tournament.EvaluateParticipant(Record(index));
+            EvaluateParticipant(m_Tournament, Record(index));
     }
 
     std::vector<CPairingState> States() const
@@ -52,8 +55,8 @@ protected:
 
 TEST_F(ExchangeOpponents, SwapsOpponentsAndReportsTheChangeOfTheTotal)
 {
-    const double before = m_Tournament.TotalCost();
-    const double change = m_Tournament.ExchangeOpponents(2, 4, false, true, nullptr);
+    const double before = TotalCost(m_Tournament);
+    const double change = ::ExchangeOpponents(m_Tournament, 2, 4, false, true, nullptr);
     EXPECT_EQ(Record(2).m_Pairing.m_Opponent, 5);
     EXPECT_EQ(Record(5).m_Pairing.m_Opponent, 2);
     EXPECT_EQ(Record(4).m_Pairing.m_Opponent, 3);
@@ -63,24 +66,24 @@ TEST_F(ExchangeOpponents, SwapsOpponentsAndReportsTheChangeOfTheTotal)
     EXPECT_FALSE(Record(5).m_Pairing.m_White);
     EXPECT_FALSE(Record(3).m_Pairing.m_White);
     EXPECT_TRUE(Record(4).m_Pairing.m_White);
-    EXPECT_NEAR(m_Tournament.TotalCost(), before + change, 1e-9);
+    EXPECT_NEAR(TotalCost(m_Tournament), before + change, 1e-9);
 }
 
 TEST_F(ExchangeOpponents, UndoRestoresEveryStateAndTheTotalExactly)
 {
     const auto statesBefore = States();
-    const double totalBefore = m_Tournament.TotalCost();
+    const double totalBefore = TotalCost(m_Tournament);
     for (const auto& [a, b] : {std::pair{2, 6}, std::pair{3, 8}, std::pair{8, 5}})
     {
         for (int flags = 0; flags < 4; ++flags)
         {
             CExchangeUndo undo;
-            m_Tournament.ExchangeOpponents(a, b, flags & 1, flags & 2, &undo);
-            m_Tournament.UndoExchange(undo);
+            ::ExchangeOpponents(m_Tournament, a, b, flags & 1, flags & 2, &undo);
+            UndoExchange(m_Tournament, undo);
             const auto statesAfter = States();
             for (std::size_t index = 0; index < statesAfter.size(); ++index)
                 EXPECT_TRUE(SameState(statesAfter[index], statesBefore[index])) << index;
-            EXPECT_EQ(m_Tournament.TotalCost(), totalBefore);
+            EXPECT_EQ(TotalCost(m_Tournament), totalBefore);
         }
     }
 }
@@ -88,7 +91,7 @@ TEST_F(ExchangeOpponents, UndoRestoresEveryStateAndTheTotalExactly)
 TEST_F(ExchangeOpponents, TheByeMovesToTheOtherParticipantAndIsCostedAsABye)
 {
     // b = 8 holds the bye, so a = 3 takes it and 8 takes a's former opponent 2.
-    const double change = m_Tournament.ExchangeOpponents(3, 8, true, false, nullptr);
+    const double change = ::ExchangeOpponents(m_Tournament, 3, 8, true, false, nullptr);
     EXPECT_EQ(Record(3).m_Pairing.m_Opponent, ByeRecord);
     EXPECT_EQ(Record(ByeRecord).m_Pairing.m_Opponent, 3);
     EXPECT_EQ(Record(8).m_Pairing.m_Opponent, 2);

@@ -1,3 +1,5 @@
+#include "pairing/ExchangeOpponents.h"
+#include "pairing/PrepareStandings.h"
 #include "pairing/Random.h"
 #include "support/SimulatedTournament.h"
 #include "support/TournamentTest.h"
@@ -28,7 +30,7 @@ protected:
     void Prepare()
     {
         SeedRandom(5);
-        m_Tournament.PrepareStandings();
+        PrepareStandings(m_Tournament);
     }
 
     bool IsPlaying(int index) { return index >= FirstParticipant && !Record(index).m_Absent; }
@@ -47,16 +49,16 @@ protected:
         CMeasuredExchange measuredFirst;
         CMeasuredExchange measuredSecond;
         const double full =
-            m_Tournament.MeasureRotation(a, b, c, adapts, std::numeric_limits<double>::infinity(),
-                                         measuredFirst, measuredSecond);
+            MeasureRotation(m_Tournament, a, b, c, adapts, std::numeric_limits<double>::infinity(),
+                            measuredFirst, measuredSecond);
         CExchangeUndo first;
         CExchangeUndo second;
         const double firstChange =
-            m_Tournament.ExchangeOpponents(a, b, adapts[0], adapts[1], &first);
+            ExchangeOpponents(m_Tournament, a, b, adapts[0], adapts[1], &first);
         const double secondChange =
-            m_Tournament.ExchangeOpponents(a, c, adapts[2], adapts[3], &second);
-        m_Tournament.UndoExchange(second);
-        m_Tournament.UndoExchange(first);
+            ExchangeOpponents(m_Tournament, a, c, adapts[2], adapts[3], &second);
+        UndoExchange(m_Tournament, second);
+        UndoExchange(m_Tournament, first);
         EXPECT_EQ(full, secondChange + firstChange);
         return full;
     }
@@ -87,7 +89,7 @@ TEST_F(LeastChange, NeverExceedsTheChangeOfAnExchangeAndIsMissingOnlyWithTheBye)
             {
                 if (!MayExchange(a, b))
                     continue;
-                const double least = m_Tournament.LeastExchangeChange(a, b);
+                const double least = LeastExchangeChange(m_Tournament, a, b);
                 const bool withBye = OpponentOf(a) == ByeRecord || OpponentOf(b) == ByeRecord;
                 EXPECT_EQ(least == MinusInfinity, withBye) << a << " " << b;
                 bounded += least != MinusInfinity ? 1 : 0;
@@ -96,7 +98,7 @@ TEST_F(LeastChange, NeverExceedsTheChangeOfAnExchangeAndIsMissingOnlyWithTheBye)
                 {
                     CMeasuredExchange measured;
                     const double change =
-                        m_Tournament.MeasureExchange(a, b, flags & 1, flags & 2, measured);
+                        MeasureExchange(m_Tournament, a, b, flags & 1, flags & 2, measured);
                     EXPECT_LE(least, change) << a << " " << b << " " << flags;
                     // With the score term alone the bound is exact.
                     if (colourRank == 0.0 && !withBye)
@@ -117,7 +119,7 @@ TEST_F(LeastChange, IsMissingWhenAWeightIsNegativeInfiniteOrNotANumber)
     {
         for (int a = 0; a < Records(); ++a)
             for (int b = 0; b < Records(); ++b)
-                if (MayExchange(a, b) && m_Tournament.LeastExchangeChange(a, b) != MinusInfinity)
+                if (MayExchange(a, b) && LeastExchangeChange(m_Tournament, a, b) != MinusInfinity)
                     return true;
         return false;
     };
@@ -157,7 +159,7 @@ TEST_F(LeastChange, BoundsARotationOnlyOnceItReachesWhatIsEnough)
                         CMeasuredExchange first;
                         CMeasuredExchange second;
                         const double measured =
-                            m_Tournament.MeasureRotation(a, b, c, adapts, enough, first, second);
+                            MeasureRotation(m_Tournament, a, b, c, adapts, enough, first, second);
                         if (scoreOnly)
                         {
                             EXPECT_EQ(measured, full);

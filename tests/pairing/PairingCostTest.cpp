@@ -1,3 +1,5 @@
+#include "pairing/PairingCost.h"
+#include "pairing/CostTerms.h"
 #include "support/TournamentTest.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +21,8 @@ protected:
     // The standings fields are set by hand, so the cost terms are worked out afresh each time.
     double Evaluate(CParticipant& participant)
     {
-        m_Tournament.PrepareCostTerms();
-        return m_Tournament.EvaluateParticipant(participant);
+        PrepareCostTerms(m_Tournament);
+        return EvaluateParticipant(m_Tournament, participant);
     }
 
     // Six half points, four rounds with two White and two Black games, no floats.
@@ -134,6 +136,6 @@ TEST_F(PairingCost, TotalSumsRecordsFromTwoAndSkipsTheByeRecord)
     Record(PlaceholderRecord).m_Pairing.m_Cost = 1000.0;
     for (int index = 2; index <= 11; ++index)
         Record(index).m_Pairing.m_Cost = index * 0.5;
-    EXPECT_EQ(m_Tournament.TotalCost(), 32.5);
+    EXPECT_EQ(TotalCost(m_Tournament), 32.5);
 }
 } // namespace

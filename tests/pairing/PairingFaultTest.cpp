@@ -1,4 +1,5 @@
 #include "pairing/PairingFault.h"
+#include "pairing/PrepareStandings.h"
 #include "pairing/Random.h"
 #include "support/SimulatedTournament.h"
 #include "support/TournamentTest.h"
@@ -22,7 +23,7 @@ protected:
         BuildHistory(m_Tournament, 2);
         Record(5).m_Absent = true;
         SeedRandom(3);
-        m_Tournament.PrepareStandings();
+        PrepareStandings(m_Tournament);
     }
 
     int Opponent(int index) { return Record(index).m_Pairing.m_Opponent; }

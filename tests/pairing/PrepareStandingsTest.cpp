@@ -1,3 +1,4 @@
+#include "pairing/PrepareStandings.h"
 #include "pairing/Random.h"
 #include "support/SimulatedTournament.h"
 #include "support/TournamentTest.h"
@@ -26,7 +27,7 @@ TEST_F(PrepareStandings, EightPresentGiveWindowSixAndAlternatingCandidates)
 {
     AddRatedParticipants(9);
     SeedRandom(1);
-    m_Tournament.PrepareStandings();
+    ::PrepareStandings(m_Tournament);
     EXPECT_EQ(m_Tournament.m_Window, 6u);
     EXPECT_EQ(m_Tournament.m_Order, (std::vector<int>{0, 1, 9, 8, 7, 6, 5, 4, 3, 2}));
     // Position 4: window from positions 5, 3, 6, 2, 7, 8, then the extension below reaches 9.
@@ -58,7 +59,7 @@ TEST_F(PrepareStandings, ParticipantsEqualOnEveryKeyStandInIndexOrder)
         for (int index = 2; index <= field.m_Last; ++index)
             Record(index).m_Elo = field.m_Rating(index);
         SeedRandom(1);
-        m_Tournament.PrepareStandings();
+        ::PrepareStandings(m_Tournament);
         for (std::size_t position = 3; position < m_Tournament.m_Order.size(); ++position)
         {
             const int before = AtPosition(position - 1);
@@ -78,7 +79,7 @@ TEST_F(PrepareStandings, ExtensionsStopAtTheFirstScoreTooFarAway)
     for (int white = 15; white <= 27; ++white)
         RecordGame(m_Tournament, white, white - 13, 1, 2);
     SeedRandom(1);
-    m_Tournament.PrepareStandings();
+    ::PrepareStandings(m_Tournament);
     ASSERT_EQ(m_Tournament.m_Window, 20u);
     // The leader: positions 3 to 22 fill the window; the extension below then meets 0 points
     // at once (2 - 1 > 0), so nothing more.
@@ -97,7 +98,7 @@ TEST_F(PrepareStandings, AbsentParticipantsKeepPositionsAndUseUpTurns)
     Record(9).m_Absent = true; // position 4
     Record(6).m_Absent = true; // position 7
     SeedRandom(1);
-    m_Tournament.PrepareStandings();
+    ::PrepareStandings(m_Tournament);
     // Eight present real participants: window min(20, 8 - 2).
     EXPECT_EQ(m_Tournament.m_Window, 6u);
     EXPECT_EQ(AtPosition(4), 9);
@@ -127,7 +128,7 @@ TEST_F(PrepareStandings, FloatsAfterAByeAndAfterAnAbsence)
     RecordGame(m_Tournament, 2, 6, 3, 2);
     RecordGame(m_Tournament, 5, 7, 3, 1);
     SeedRandom(1);
-    m_Tournament.PrepareStandings();
+    ::PrepareStandings(m_Tournament);
 
     // 2: round 2 a bye with 2 points (down), round 3 against 6 with 4 against 3 (down).
     EXPECT_EQ(Record(2).m_PrevFloat, 1);
@@ -156,7 +157,7 @@ TEST_F(PrepareStandings, OddFieldLastIndexTakesTheByeAndDrawsAreCounted)
 {
     AddRatedParticipants(4);
     SeedRandom(1);
-    m_Tournament.PrepareStandings();
+    ::PrepareStandings(m_Tournament);
     // Draws 41 and 18467 colour the pairs 2-3 and 4-bye; 6334, 26500 and 19169 pick j = 3, 3
     // and 4, none of which allows an exchange.
     EXPECT_EQ(Record(2).m_Pairing.m_Opponent, 3);
@@ -171,7 +172,7 @@ TEST_F(PrepareStandings, RandomExchangesDrawTwoMoreNumbersEach)
 {
     AddRatedParticipants(5);
     SeedRandom(1);
-    m_Tournament.PrepareStandings();
+    ::PrepareStandings(m_Tournament);
     // Two pairs, four indices, three exchanges (at i = 2, 3 and 5): 2 + 4 + 6 draws.
     EXPECT_EQ(Record(2).m_Pairing.m_Opponent, 3);
     EXPECT_FALSE(Record(2).m_Pairing.m_White);
@@ -193,7 +194,7 @@ TEST_F(PrepareStandings, SinglePresentParticipantHasNoCandidatesAndTheBye)
     AddRatedParticipants(4);
     Record(2).m_Absent = true;
     Record(4).m_Absent = true;
-    m_Tournament.PrepareStandings();
+    ::PrepareStandings(m_Tournament);
     EXPECT_EQ(m_Tournament.m_Window, 20u); // the cap wrapped, so it does not apply
     EXPECT_TRUE(Record(3).m_Candidates.empty());
     EXPECT_EQ(Record(3).m_Pairing.m_Opponent, ByeRecord);
@@ -202,7 +203,7 @@ TEST_F(PrepareStandings, SinglePresentParticipantHasNoCandidatesAndTheBye)
 TEST_F(PrepareStandings, TwoPresentParticipantsHaveAWindowOfZero)
 {
     AddRatedParticipants(3);
-    m_Tournament.PrepareStandings();
+    ::PrepareStandings(m_Tournament);
     EXPECT_EQ(m_Tournament.m_Window, 0u);
     EXPECT_EQ(CandidatesOf(m_Tournament, Record(2)), std::vector<int>{3});
     EXPECT_EQ(CandidatesOf(m_Tournament, Record(3)), std::vector<int>{2});
@@ -214,7 +215,7 @@ TEST_F(PrepareStandings, WindowGrowsWithRounds)
     for (int round = 1; round <= 15; ++round)
         for (int white = 2; white <= 60; white += 2)
             RecordGame(m_Tournament, white, white + 1, round, 1);
-    m_Tournament.PrepareStandings();
+    ::PrepareStandings(m_Tournament);
     EXPECT_EQ(m_Tournament.m_Window, 22u);
 }
 } // namespace
@@ -265,7 +266,7 @@ TEST(CandidateLists, AgreeWithTheRuleInFieldsWithAbsences)
         BuildHistory(tournament, rounds);
         tournament.m_Participants[7].m_Absent = true;
         SeedRandom(1);
-        tournament.PrepareStandings();
+        ::PrepareStandings(tournament);
         for (std::size_t position = 2; position < tournament.m_Order.size(); ++position)
         {
             const CParticipant& participant =

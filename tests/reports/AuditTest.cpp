@@ -113,8 +113,7 @@ TEST_P(AuditOfTheNextRound, NamesTheBoardsThatThePairingRunWrites)
 
     CVantor tournament;
     CWarnings warnings(Nowhere());
-    ASSERT_EQ(tournament.ReadTournament(input.c_str(), warnings, Nowhere()),
-              CVantor::EReading::Read);
+    ASSERT_EQ(tournament.ReadTournament(input.c_str(), warnings, Nowhere()), EReading::Read);
     std::map<std::string, int> scores;
     std::size_t played = 0;
     for (const CParticipant& participant : tournament.m_Participants)

@@ -80,8 +80,7 @@ TEST(StandingsTable, TieBreaksFollowTheRulesForRoundsWithoutAGame)
         CWarnings warnings(diagnostics);
         std::ostringstream console;
         CVantor tournament;
-        ASSERT_EQ(tournament.ReadTournament(path.c_str(), warnings, console),
-                  CVantor::EReading::Read);
+        ASSERT_EQ(tournament.ReadTournament(path.c_str(), warnings, console), EReading::Read);
         EXPECT_EQ(diagnostics.str(), "");
 
         const CStandingsTable table = BuildStandingsTable(tournament);

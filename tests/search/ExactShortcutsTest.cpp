@@ -1,3 +1,5 @@
+#include "pairing/CostTerms.h"
+#include "pairing/PrepareStandings.h"
 #include "pairing/Random.h"
 #include "search/PairingSearch.h"
 #include "support/SimulatedTournament.h"
@@ -21,9 +23,9 @@ struct CSearchResult
 CSearchResult Search(CVantor& tournament, bool withShortcuts)
 {
     SeedRandom(11);
-    tournament.PrepareStandings();
+    PrepareStandings(tournament);
     if (!withShortcuts)
-        tournament.m_CostTerms.ForgoBounds();
+        ForgoBounds(tournament.m_CostTerms);
     CPairingSearch search(tournament);
     search.Run();
     search.RestoreBest();

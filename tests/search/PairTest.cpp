@@ -1,3 +1,6 @@
+#include "search/Pair.h"
+#include "pairing/PairingCost.h"
+#include "pairing/PrepareStandings.h"
 #include "pairing/Random.h"
 #include "search/PairingSearch.h"
 #include "support/PairingChecks.h"
@@ -42,7 +45,7 @@ void SetAllWeights(CParameters& weights, double value)
 CPairingSearch PreparedSearch(CVantor& tournament)
 {
     SeedRandom(1);
-    tournament.PrepareStandings();
+    PrepareStandings(tournament);
     return CPairingSearch(tournament);
 }
 
@@ -220,8 +223,8 @@ double CheapestByBruteForce(CVantor& tournament, std::vector<int> members)
             }
             for (const int member : members)
                 if (member != ByeRecord)
-                    tournament.EvaluateParticipant(RecordOf(tournament, member));
-            cheapest = std::min(cheapest, tournament.TotalCost());
+                    EvaluateParticipant(tournament, RecordOf(tournament, member));
+            cheapest = std::min(cheapest, TotalCost(tournament));
         }
     } while (std::next_permutation(members.begin(), members.end()));
     return cheapest;
@@ -239,7 +242,7 @@ TEST(PairingSearch, SmallFieldsGetTheCheapestPairing)
         const CPairOutcome outcome = PairAndCapture(tournament);
         ASSERT_TRUE(IsCompletePairing(tournament)) << playing;
         EXPECT_EQ(outcome.m_Console.find("nan"), std::string::npos);
-        const double chosen = tournament.TotalCost();
+        const double chosen = TotalCost(tournament);
 
         std::vector<int> members;
         for (int index = 2; index < playing + 3; ++index)

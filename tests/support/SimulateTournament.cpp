@@ -5,7 +5,7 @@
 // and returns, and byes whenever the field is odd. --example uses the names of the bundled
 // example instead of "Player N".
 
-#include "search/PairingSearch.h"
+#include "search/Pair.h"
 #include "support/SimulatedTournament.h"
 
 #include <cstdio>

@@ -1,4 +1,5 @@
 #include "support/SimulatedTournament.h"
+#include "pairing/CostTerms.h"
 
 #include "tournament/ReservedRecords.h"
 
@@ -111,11 +112,11 @@ void PairQuickly(CVantor& tournament)
 
     // Whether two have met is the pairing cost's answer, worked out from the histories as they
     // stand.
-    tournament.PrepareCostTerms();
+    PrepareCostTerms(tournament);
     const auto havePlayed = [&tournament](int player, int opponent)
     {
-        return tournament.m_CostTerms.HasPlayed(Record(tournament, player),
-                                                static_cast<std::size_t>(player), opponent);
+        return HasPlayed(tournament.m_CostTerms, Record(tournament, player),
+                         static_cast<std::size_t>(player), opponent);
     };
     std::vector<bool> paired(field.size(), false);
     for (std::size_t k = 0; k < field.size(); ++k)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pairing/PrepareStandings.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
@@ -31,6 +32,6 @@ inline std::vector<int> CandidatesOf(const CVantor& tournament, const CParticipa
 {
     std::vector<int> candidates;
     for (std::size_t k = 0; k < participant.m_Candidates.size(); ++k)
-        candidates.push_back(tournament.Candidate(participant.m_Candidates, k));
+        candidates.push_back(Candidate(tournament, participant.m_Candidates, k));
     return candidates;
 }

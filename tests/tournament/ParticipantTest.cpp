@@ -1,3 +1,4 @@
+#include "pairing/CostTerms.h"
 #include "support/TournamentBuilder.h"
 
 #include <gtest/gtest.h>
@@ -88,8 +89,8 @@ TEST(HasPlayed, ByesAndFillEntriesCountAsOpponents)
     CParticipant& participant = tournament.m_Participants[2];
     const auto hasPlayed = [&tournament, &participant](int opponent)
     {
-        tournament.PrepareCostTerms();
-        return tournament.m_CostTerms.HasPlayed(participant, 2, opponent);
+        PrepareCostTerms(tournament);
+        return HasPlayed(tournament.m_CostTerms, participant, 2, opponent);
     };
     EXPECT_FALSE(hasPlayed(0));
     participant.SetResult(ByeRecord, 1, true, 2);

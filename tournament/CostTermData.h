@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// What the pairing cost works out once per run from the histories, the standings and the weights
+// and then reads on every evaluation. The model only stores it: pairing/CostTerms.h fills it and
+// is the one place that reads it. Colours index by 0 Black, 1 White; floats by 0 up, 1 down.
+
+// The parts of a participant's cost term that do not depend on its opponent, kept in the
+// participant's record, small enough to share one cache line with its pairing state, because
+// every evaluation reads both.
+struct CParticipantTerms
+{
+    double m_ColourOwn[2] = {0.0, 0.0};      // colour figure of the colour played
+    std::uint64_t m_MetMask = 0;             // bit (index mod 64) of every opponent met
+    std::uint8_t m_Float[2] = {0, 0};        // which float weight applies: 0 none, 1 to 3
+    bool m_PrefersOther[2] = {false, false}; // the other colour's figure is the higher one
+};
+
+// The tournament's part: whom each record has met, the present participants per score, the
+// float and colour favour weights as the terms index them, and whether the weights bound every
+// term from below.
+struct CCostTerms
+{
+    // Every record's opponents of the rounds played, sorted, m_Rounds side by side per record.
+    std::vector<std::int32_t> m_Opponents;
+    std::size_t m_Rounds = 0;
+    // The number of present participants below each score, and one more entry for all.
+    std::vector<std::int32_t> m_ScoreBelow;
+    std::array<double, 4> m_FloatWeights{};    // none, then Float1 to Float3
+    std::array<double, 2> m_ColourRankTerms{}; // subtracted without and with a colour favour
+    bool m_WeightsAreBounded = false;
+};
