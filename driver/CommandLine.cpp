@@ -1,56 +1,57 @@
 #include "driver/CommandLine.h"
 
 #include "driver/RemoveSurroundingQuotes.h"
+#include "driver/RunModes.h"
 
 #include <string_view>
 #include <vector>
 
 namespace
 {
-// The options that stand alone, each naming its mode.
-bool ParseAlone(std::string_view option, CCommandLine& line)
+// The mode a run's first word names: the row of its option, or the one without an option (the
+// pairing run) for a word that is not an option.
+const CRunMode* ModeNamedBy(std::string_view word)
 {
-    if (option == "--help")
-        line.m_Mode = ERunMode::Help;
-    else if (option == "--version")
-        line.m_Mode = ERunMode::Version;
-    else
-        return false;
-    return true;
+    const std::string_view option = word.starts_with("--") ? word : std::string_view();
+    for (const CRunMode& mode : RunModes)
+        if (mode.m_Option == option)
+            return &mode;
+    return nullptr;
 }
 
-// The report modes: one option, --csv with --standings only, then the input file.
-bool ParseReport(const std::vector<std::string_view>& words, CCommandLine& line)
+const CFormatFlag* FormatFlagOf(std::string_view word)
 {
-    const std::string_view mode = words.front();
-    const bool csv = words.size() == 3 && words[1] == "--csv";
-    if ((words.size() != 2 && !(csv && mode == "--standings")) || words.back() == "--csv")
-        return false;
-    if (mode == "--check")
-        line.m_Mode = ERunMode::Check;
-    else if (mode == "--standings")
-        line.m_Mode = ERunMode::Standings;
-    else if (mode == "--audit")
-        line.m_Mode = ERunMode::Audit;
-    else
-        return false;
-    line.m_Csv = csv;
-    line.m_Input = RemoveSurroundingQuotes(std::string(words.back()));
-    return true;
+    for (const CFormatFlag& flag : FormatFlags)
+        if (flag.m_Flag == word)
+            return &flag;
+    return nullptr;
 }
 } // namespace
 
+// At most one format flag, right after the option, and one the mode takes; then the mode's
+// arguments.
 bool ParseCommandLine(int argc, const char* const* argv, CCommandLine& line)
 {
     const std::vector<std::string_view> words(argv + 1, argv + argc);
     line = CCommandLine{};
-    // An unknown option is a slip, not the name of an input file.
-    if (!words.empty() && words.front().starts_with("--"))
-        return words.size() == 1 ? ParseAlone(words.front(), line) : ParseReport(words, line);
-    if (words.size() != 2)
+    if (words.empty())
         return false;
-    line.m_Mode = ERunMode::Pair;
-    line.m_Input = RemoveSurroundingQuotes(std::string(words[0]));
-    line.m_Output = RemoveSurroundingQuotes(std::string(words[1]));
-    return true;
+    line.m_Mode = ModeNamedBy(words.front());
+    if (line.m_Mode == nullptr)
+        return false;
+    const CRunMode& mode = *line.m_Mode;
+    std::size_t next = mode.m_Option.empty() ? 0 : 1;
+    for (; next < words.size(); ++next)
+    {
+        const CFormatFlag* flag = FormatFlagOf(words[next]);
+        if (flag == nullptr)
+            break;
+        if (!Takes(mode, flag->m_Format) || line.m_Format != EFormat::Text)
+            return false;
+        line.m_Format = flag->m_Format;
+    }
+    for (; next < words.size(); ++next)
+        line.m_Arguments.push_back(RemoveSurroundingQuotes(std::string(words[next])));
+    const auto count = static_cast<int>(line.m_Arguments.size());
+    return count >= mode.m_LeastArguments && count <= mode.m_MostArguments;
 }

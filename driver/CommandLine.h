@@ -1,26 +1,26 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-// What one run of the program is asked to do. Every mode but help and version reads the input
-// file through the same code as the pairing run.
-enum class ERunMode
+struct CRunMode;
+
+// The formats a report can be written in, each chosen by its flag right after the mode's option.
+enum class EFormat
 {
-    Pair,      // vantor <input> <output>
-    Check,     // vantor --check <input>
-    Standings, // vantor --standings [--csv] <input>
-    Audit,     // vantor --audit <input>
-    Help,      // vantor --help
-    Version,   // vantor --version
+    Text,
+    Csv, // --csv
 };
 
+// What one run of the program is asked to do: the mode (a row of the table in RunModes.h), the
+// format and the mode's arguments, surrounding quotes removed.
 struct CCommandLine
 {
-    ERunMode m_Mode = ERunMode::Pair;
-    bool m_Csv = false;
-    std::string m_Input;  // surrounding quotes removed
-    std::string m_Output; // the pairing run's only
+    const CRunMode* m_Mode = nullptr;
+    EFormat m_Format = EFormat::Text;
+    std::vector<std::string> m_Arguments;
 };
 
-// False when the arguments fit no mode: the run then prints the usage line.
+// False when the arguments fit no mode: the run then prints the usage line. An option that
+// names no mode is a slip, never the name of an input file.
 bool ParseCommandLine(int argc, const char* const* argv, CCommandLine& line);

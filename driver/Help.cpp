@@ -2,27 +2,49 @@
 #include "driver/RunModes.h"
 
 #include <iostream>
+#include <string>
 
-int PrintHelp()
+namespace
+{
+// "vantor --standings [--csv] <input pgn file>"
+std::string Synopsis(const CRunMode& mode)
+{
+    std::string text = "vantor";
+    if (!mode.m_Option.empty())
+        text.append(" ").append(mode.m_Option);
+    std::string flags;
+    for (const CFormatFlag& flag : FormatFlags)
+        if (Takes(mode, flag.m_Format))
+            flags.append(flags.empty() ? "" : "|").append(flag.m_Flag);
+    if (!flags.empty())
+        text.append(" [").append(flags).append("]");
+    if (!mode.m_Arguments.empty())
+        text.append(" ").append(mode.m_Arguments);
+    return text;
+}
+} // namespace
+
+// Every mode with its help line, then the modes that need none on one line.
+int PrintHelp(const CModeRun&)
 {
     std::cout << FailureClasses.front().m_Line << "\n"
               << "Pairs the next round of a Swiss-system chess tournament kept in one PGN file.\n"
-                 "\n"
-                 "  vantor <input pgn file> <output pgn file>\n"
-                 "      read the tournament, pair the next round, write it to the output file\n"
-                 "  vantor --check <input pgn file>\n"
-                 "      say what looks wrong in the file; exit status 1 when anything does\n"
-                 "  vantor --standings [--csv] <input pgn file>\n"
-                 "      print the standings with tie-breaks and a crosstable (--csv: as CSV)\n"
-                 "  vantor --audit <input pgn file>\n"
-                 "      check every round, and the next one, against the basic Swiss rules\n"
-                 "  vantor --help | --version\n"
-                 "\n"
+                 "\n";
+    std::string plain;
+    for (const CRunMode& mode : RunModes)
+    {
+        if (mode.m_Help.empty())
+            plain.append(plain.empty() ? Synopsis(mode) : " | " + std::string(mode.m_Option));
+        else
+            std::cout << "  " << Synopsis(mode) << "\n      " << mode.m_Help << "\n";
+    }
+    std::cout << "  " << plain << "\n"
+              << "\n"
                  "The escape commands, the weights and the exit status: man vantor\n";
     return 0;
 }
 
-int PrintVersion()
+int PrintVersion(const CModeRun&)
 {
     std::cout << "vantor " << VANTOR_VERSION << "\n";
     return 0;

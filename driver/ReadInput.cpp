@@ -9,8 +9,7 @@ std::optional<EFailure> ReadInput(const std::string& name, CVantor& tournament, 
     warnings.Finish();
     if (reading == EReading::Read)
         return std::nullopt;
-    return reading == EReading::CannotOpen ? EFailure::UnreadableInput
-                                                    : EFailure::RefusedInput;
+    return reading == EReading::CannotOpen ? EFailure::UnreadableInput : EFailure::RefusedInput;
 }
 
 std::ostream& Nowhere()

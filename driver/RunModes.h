@@ -1,19 +1,125 @@
 #pragma once
 
 #include "driver/CommandLine.h"
+#include "pgn/Warnings.h"
+#include "tournament/Vantor.h"
 
-// One function per mode, each returning the run's exit status.
+#include <limits>
+#include <optional>
+#include <string_view>
 
-// Reads the tournament, pairs the next round and writes it to the output file.
-int RunPairing(const CCommandLine& line);
-// Reads the tournament and says what looks wrong: the warnings and one summary line; exit 0
-// only for a file without a diagnostic or warning.
-int RunCheck(const CCommandLine& line);
-// Reads the tournament and prints its standings with tie-breaks and a crosstable.
-int RunStandings(const CCommandLine& line);
-// Reads the tournament and audits every round, and the one it would pair next, against the basic
-// rules of the Swiss system.
-int RunAudit(const CCommandLine& line);
+// The modes of the program, one row each in RunModes below: the parsing of the command line, the
+// help text and the run all come from the table, so a new mode is one row and its run function.
 
-int PrintHelp();
-int PrintVersion();
+// What a mode's run is given: the command line and, for a mode that reads the input, the
+// tournament as read, its warnings counted (empty for the others).
+struct CModeRun
+{
+    const CCommandLine& m_Line;
+    CVantor& m_Tournament;
+    const CWarnings& m_Warnings;
+};
+
+// The run functions, each returning the run's exit status.
+
+// Pairs the next round and writes it to the output file.
+int RunPairing(const CModeRun& run);
+// Says what looks wrong: the warnings and one summary line; exit 0 only for a file without a
+// diagnostic or warning.
+int RunCheck(const CModeRun& run);
+// Prints the standings with tie-breaks and a crosstable.
+int RunStandings(const CModeRun& run);
+// Audits every round, and the one the pairing run would write next, against the basic rules of
+// the Swiss system.
+int RunAudit(const CModeRun& run);
+int PrintHelp(const CModeRun& run);
+int PrintVersion(const CModeRun& run);
+
+// Refuses an output file that is the input file, before anything is read: the round would
+// replace the whole tournament. The exit status when it refuses.
+std::optional<int> RefuseInputAsOutput(const CCommandLine& line);
+
+// Whether and how a mode reads the input file, its first argument, before it runs. The reading's
+// diagnostics and warnings always go to standard error; the participant-list messages go to
+// standard output or nowhere.
+enum class EInput
+{
+    None,
+    WithMessages,
+    WithoutMessages,
+};
+
+// The format flags: the format each chooses.
+struct CFormatFlag
+{
+    std::string_view m_Flag;
+    EFormat m_Format;
+};
+inline constexpr CFormatFlag FormatFlags[] = {
+    {"--csv", EFormat::Csv},
+};
+
+constexpr unsigned FormatBit(EFormat format)
+{
+    return 1u << static_cast<unsigned>(format);
+}
+
+inline constexpr int AnyNumber = std::numeric_limits<int>::max();
+
+struct CRunMode
+{
+    std::string_view m_Option{};    // empty for the pairing run, which has none
+    unsigned m_Formats = 0;         // FormatBit of every format it takes besides text
+    std::string_view m_Arguments{}; // as the help text names them
+    int m_LeastArguments = 0;
+    int m_MostArguments = 0;   // AnyNumber for a list
+    std::string_view m_Help{}; // one line; modes without one share the last line of the help
+    EInput m_Input = EInput::None;
+    bool m_Banner = false; // the program's banner first, as the pairing run prints it
+    std::optional<int> (*m_CheckFirst)(const CCommandLine& line) = nullptr; // before reading
+    int (*m_Run)(const CModeRun& run) = nullptr;
+};
+
+inline constexpr CRunMode RunModes[] = {
+    {.m_Arguments = "<input pgn file> <output pgn file>",
+     .m_LeastArguments = 2,
+     .m_MostArguments = 2,
+     .m_Help = "read the tournament, pair the next round, write it to the output file",
+     .m_Input = EInput::WithMessages,
+     .m_Banner = true,
+     .m_CheckFirst = RefuseInputAsOutput,
+     .m_Run = RunPairing},
+    {.m_Option = "--check",
+     .m_Arguments = "<input pgn file>",
+     .m_LeastArguments = 1,
+     .m_MostArguments = 1,
+     .m_Help = "say what looks wrong in the file; exit status 1 when anything does",
+     .m_Input = EInput::WithMessages,
+     .m_Run = RunCheck},
+    {.m_Option = "--standings",
+     .m_Formats = FormatBit(EFormat::Csv),
+     .m_Arguments = "<input pgn file>",
+     .m_LeastArguments = 1,
+     .m_MostArguments = 1,
+     .m_Help = "print the standings with tie-breaks and a crosstable (--csv: as CSV)",
+     .m_Input = EInput::WithoutMessages,
+     .m_Run = RunStandings},
+    {.m_Option = "--audit",
+     .m_Arguments = "<input pgn file>",
+     .m_LeastArguments = 1,
+     .m_MostArguments = 1,
+     .m_Help = "check every round, and the next one, against the basic Swiss rules",
+     .m_Input = EInput::WithoutMessages,
+     .m_Run = RunAudit},
+    {.m_Option = "--help", .m_Run = PrintHelp},
+    {.m_Option = "--version", .m_Run = PrintVersion},
+};
+
+inline bool Takes(const CRunMode& mode, EFormat format)
+{
+    return (mode.m_Formats & FormatBit(format)) != 0;
+}
+
+// Runs the mode of a parsed command line: its check, the reading of the input, then the mode
+// itself. Returns the exit status.
+int RunMode(const CCommandLine& line);

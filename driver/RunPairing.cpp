@@ -1,26 +1,29 @@
-#include "driver/ReadInput.h"
+#include "driver/Failure.h"
 #include "driver/RunModes.h"
 #include "driver/WriteOutputFile.h"
 #include "search/Pair.h"
 
-#include <iostream>
 #include <string>
 
-int RunPairing(const CCommandLine& line)
+std::optional<int> RefuseInputAsOutput(const CCommandLine& line)
 {
+    const std::string& input = line.m_Arguments[0];
+    const std::string& output = line.m_Arguments[1];
     // The round would replace the whole tournament: every game and every % line.
-    if (IsSameFile(line.m_Input, line.m_Output))
+    if (IsSameFile(input, output))
         return Fail(EFailure::FailedWrite,
-                    line.m_Output + ": it is the input file " + line.m_Input +
+                    output + ": it is the input file " + input +
                         ", and the round would replace every game in it; name another file");
-    CVantor tournament;
-    CWarnings warnings(std::cerr);
-    if (const auto failure = ReadInput(line.m_Input, tournament, warnings, std::cout))
-        return Fail(*failure);
+    return std::nullopt;
+}
+
+int RunPairing(const CModeRun& run)
+{
+    const std::string& output = run.m_Line.m_Arguments[1];
     std::string round;
-    Pair(tournament, round);
+    Pair(run.m_Tournament, round);
     std::string reason;
-    if (!WriteOutputFile(line.m_Output, round, reason))
-        return Fail(EFailure::FailedWrite, line.m_Output + ": " + reason);
+    if (!WriteOutputFile(output, round, reason))
+        return Fail(EFailure::FailedWrite, output + ": " + reason);
     return 0;
 }

@@ -6,31 +6,9 @@
 #include <iostream>
 #include <new>
 
-namespace
-{
-int Run(const CCommandLine& line)
-{
-    switch (line.m_Mode)
-    {
-    case ERunMode::Pair:
-        return RunPairing(line);
-    case ERunMode::Check:
-        return RunCheck(line);
-    case ERunMode::Standings:
-        return RunStandings(line);
-    case ERunMode::Audit:
-        return RunAudit(line);
-    case ERunMode::Help:
-        return PrintHelp();
-    case ERunMode::Version:
-        return PrintVersion();
-    }
-    return Fail(EFailure::Usage);
-}
-} // namespace
-
-// One run pairs one round, or reports on the tournament without writing anything (see
-// RunModes.h). The exit status is 0, or that of the failure class (see Failure.h).
+// One run pairs one round, or reports on the tournament without writing anything: the modes are
+// the rows of the table in RunModes.h. The exit status is 0, or that of the failure class (see
+// Failure.h).
 int main(int argc, char** argv)
 {
     std::set_new_handler(ReportOutOfMemory);
@@ -41,10 +19,10 @@ int main(int argc, char** argv)
     CCommandLine line;
     const bool understood = ParseCommandLine(argc, argv, line);
     // The banner belongs to the pairing run; the reports print only what they report.
-    if (!understood || line.m_Mode == ERunMode::Pair)
+    if (!understood || line.m_Mode->m_Banner)
         std::cout << "Vantor beta 3\n"
                   << "Swiss pairings for chess tournaments, by the Vantor developers" << std::endl;
     if (!understood)
         return Fail(EFailure::Usage);
-    return Run(line);
+    return RunMode(line);
 }
