@@ -23,15 +23,28 @@ public:
     bool ReadAll();
 
 private:
+    // The games (TournamentReading.cpp).
     bool AddGame(const CPgnGame& game);
     int AddPlayer(const CPgnGame& game, const char* tag, const char* colour);
     void ReadRating(const CPgnGame& game, const char* tag, int index);
     bool IsWithinRoundLimit(int white, int black, int round);
+    void Store(int player, int opponent, int round, bool white, int points);
+    bool IsWithinFieldLimit();
+    std::string NameOf(int index) const;
+    std::vector<CRoundEntry>& HistoryOf(int index);
+    static std::string Quoted(const std::string& text);
+    // PGN's own ways of writing an unknown value, which read as 0 without being a slip.
+    static bool IsUnknownValue(const std::string& text);
+
+    // The warnings about the games (ReadingWarnings.cpp).
+    void WarnNotWhole(const std::string& what, const std::string& text, const std::string& readAs,
+                      std::int32_t line);
+    void WarnNaming(std::int32_t line, const std::string& message, const std::string& name);
     void WarnAboutRound(const std::string& text, int round);
     void WarnAboutMeeting(int white, int black, int round);
     void WarnAboutSecondGame(int player, int opponent, int round);
-    void Store(int player, int opponent, int round, bool white, int points);
 
+    // The escape commands (EscapeCommands.cpp).
     bool ApplyEscape(const CPgnGame& escape);
     bool SetParameter(const std::string& keyword, const std::string& value);
     bool ChangeParticipantList(const std::string& command, const std::string& name,
@@ -40,13 +53,6 @@ private:
     bool Replace(const std::string& name, const std::string& newName);
     void SetPresence(const std::string& command, const std::string& name);
     bool RefusesReserved(const std::string& command, const std::string& name);
-    bool IsWithinFieldLimit();
-
-    void WarnNotWhole(const std::string& what, const std::string& text, const std::string& readAs,
-                      std::int32_t line);
-    void WarnNaming(std::int32_t line, const std::string& message, const std::string& name);
-    std::string NameOf(int index) const;
-    std::vector<CRoundEntry>& HistoryOf(int index);
 
     CVantor& m_Tournament;
     CPgnReader& m_Reader;
