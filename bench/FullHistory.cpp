@@ -75,12 +75,10 @@ std::vector<CEntrant> EntrantsInOrder(const CVantor& tournament)
     for (std::size_t index = FirstParticipant; index < participants.size(); ++index)
     {
         const CParticipant& participant = participants[index];
-        CEntrant entrant{static_cast<int>(index), 0, participant.m_Elo, false, WishOf(participant)};
+        CEntrant entrant{static_cast<int>(index), Score(participant), participant.m_Elo, false,
+                         WishOf(participant)};
         for (const CRoundEntry& entry : participant.m_History)
-        {
-            entrant.m_Score += entry.m_Points;
             entrant.m_HadBye = entrant.m_HadBye || entry.m_Opponent == ByeRecord;
-        }
         entrants.push_back(entrant);
     }
     std::stable_sort(entrants.begin(), entrants.end(),

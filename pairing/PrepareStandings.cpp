@@ -21,16 +21,13 @@ void ComputeScoresAndColours(Participants& participants)
 {
     for (CParticipant& participant : participants)
     {
-        participant.m_Points = 0;
+        participant.m_Points = Score(participant);
         participant.m_WhiteGames = 0;
         participant.m_BlackGames = 0;
         participant.m_LastColour = 2;
         participant.m_PrevColour = 3;
         for (const CRoundEntry& entry : participant.m_History)
         {
-            if (entry.m_Opponent == PlaceholderRecord)
-                continue;
-            participant.m_Points += entry.m_Points;
             if (entry.m_Opponent < FirstParticipant)
                 continue;
             ++(entry.m_White ? participant.m_WhiteGames : participant.m_BlackGames);
@@ -60,25 +57,19 @@ void ComputeOpponentAverages(Participants& participants)
     }
 }
 
-// The score a participant had before the last `rounds` rounds were played.
-int ScoreBefore(const CParticipant& participant, std::size_t rounds)
-{
-    int score = participant.m_Points;
-    const std::size_t length = participant.m_History.size();
-    for (std::size_t back = 1; back <= rounds; ++back)
-        score -= participant.m_History[length - back].m_Points;
-    return score;
-}
-
 // +1 when the participant met an opponent with fewer points `rounds` rounds ago (a float down),
-// -1 for one with more points, 0 otherwise. The placeholder's score is 0, so a round without a
-// game counts as a float down for anybody who had points.
+// -1 for one with more points, 0 otherwise, by their scores before that round. The placeholder's
+// and the bye record's score is 0, so a round without a game counts as a float down for anybody
+// who had points.
 int FloatOf(const Participants& participants, const CParticipant& participant, std::size_t rounds)
 {
-    const CRoundEntry& entry = participant.m_History[participant.m_History.size() - rounds];
-    const CParticipant& opponent = participants[static_cast<std::size_t>(entry.m_Opponent)];
-    const int own = ScoreBefore(participant, rounds);
-    const int other = ScoreBefore(opponent, rounds);
+    const std::size_t entry = participant.m_History.size() - rounds;
+    const int round = static_cast<int>(entry) + 1;
+    const int opponent = participant.m_History[entry].m_Opponent;
+    const int own = ScoreBefore(participant, round);
+    const int other = opponent < FirstParticipant
+                          ? 0
+                          : ScoreBefore(participants[static_cast<std::size_t>(opponent)], round);
     return own > other ? 1 : (own < other ? -1 : 0);
 }
 

@@ -13,17 +13,6 @@ const CParticipant& Record(const CVantor& tournament, int index)
     return tournament.m_Participants[static_cast<std::size_t>(index)];
 }
 
-// As the standings count it: wins 2, draws 1, byes as their result says.
-int ScoreBefore(const CParticipant& participant, int round)
-{
-    int score = 0;
-    for (int earlier = 1; earlier < round; ++earlier)
-        if (const CRoundEntry entry = EntryOfRound(participant, earlier);
-            entry.m_Opponent != PlaceholderRecord)
-            score += entry.m_Points;
-    return score;
-}
-
 // Either history may hold the meeting: the other side's game can be missing from the input.
 std::vector<int> MeetingsBefore(const CVantor& tournament, int a, int b, int round)
 {

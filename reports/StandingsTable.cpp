@@ -34,15 +34,6 @@ int HighestRound(const Participants& participants)
     return highest;
 }
 
-std::int32_t PointsOf(const CParticipant& participant)
-{
-    std::int32_t points = 0;
-    for (const CRoundEntry& entry : participant.m_History)
-        if (HasGame(entry))
-            points += entry.m_Points;
-    return points;
-}
-
 // The score an opponent is credited with: the rounds without a game after his last game count
 // as draws, one half point each.
 std::vector<std::int32_t> AdjustedScores(const Participants& participants, int rounds)
@@ -50,7 +41,7 @@ std::vector<std::int32_t> AdjustedScores(const Participants& participants, int r
     std::vector<std::int32_t> adjusted(participants.size(), 0);
     for (std::size_t index = FirstParticipant; index < participants.size(); ++index)
         adjusted[index] =
-            PointsOf(participants[index]) + rounds - LastRoundWithGame(participants[index]);
+            Score(participants[index]) + rounds - LastRoundWithGame(participants[index]);
     return adjusted;
 }
 
@@ -63,7 +54,7 @@ CStandingsRow RowOf(const Participants& participants, const std::vector<std::int
     const CParticipant& participant = participants[static_cast<std::size_t>(index)];
     CStandingsRow row;
     row.m_Participant = index;
-    row.m_Points = PointsOf(participant);
+    row.m_Points = Score(participant);
     std::int32_t lowest = std::numeric_limits<std::int32_t>::max();
     bool missedRound = false;
     for (int round = 1; round <= rounds; ++round)

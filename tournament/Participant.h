@@ -49,3 +49,10 @@ inline CRoundEntry EntryOfRound(const CParticipant& participant, int round)
     const auto entry = static_cast<std::size_t>(round - 1);
     return entry < participant.m_History.size() ? participant.m_History[entry] : CRoundEntry{};
 }
+
+// The score in half points from the rounds before round (from 1), as every part of the program
+// counts it: a win 2, a draw 1, a bye as its result says, a round without a game nothing.
+std::int32_t ScoreBefore(const CParticipant& participant, int round);
+
+// The same from every round of the history.
+std::int32_t Score(const CParticipant& participant);

@@ -119,8 +119,7 @@ TEST_P(AuditOfTheNextRound, NamesTheBoardsThatThePairingRunWrites)
     for (const CParticipant& participant : tournament.m_Participants)
     {
         played = std::max(played, participant.m_History.size());
-        for (const CRoundEntry& entry : participant.m_History)
-            scores[participant.m_Name] += entry.m_Opponent != 0 ? entry.m_Points : 0;
+        scores[participant.m_Name] = Score(participant);
     }
     const std::string next = "round " + std::to_string(played + 1) + ": ";
     std::vector<std::string> expected;

@@ -14,15 +14,6 @@ CParticipant& Record(CVantor& tournament, int index)
     return tournament.m_Participants[static_cast<std::size_t>(index)];
 }
 
-int Score(const CParticipant& participant)
-{
-    int score = 0;
-    for (const CRoundEntry& entry : participant.m_History)
-        if (entry.m_Opponent != PlaceholderRecord)
-            score += entry.m_Points;
-    return score;
-}
-
 int WhiteBalance(const CParticipant& participant)
 {
     int balance = 0;
