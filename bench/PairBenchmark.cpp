@@ -1,6 +1,7 @@
 // Times the pairing of fields built in memory: `vantor_bench [participants [rounds]]`. Without
 // arguments it pairs 100, 1000 and 5000 participants after 9 rounds.
 
+#include "driver/ReadInput.h"
 #include "search/Pair.h"
 #include "support/SimulatedTournament.h"
 
@@ -9,18 +10,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
-#include <streambuf>
 #include <string>
 #include <vector>
 
 namespace
 {
-class CDiscardBuffer : public std::streambuf
-{
-protected:
-    int overflow(int character) override { return character; }
-};
-
 // A fingerprint of the written round, so that two builds can be compared for identical output.
 std::uint64_t Fingerprint(const std::string& text)
 {
@@ -36,11 +30,9 @@ void Measure(int participants, int rounds)
     StartField(tournament, participants);
     BuildHistory(tournament, rounds);
 
-    CDiscardBuffer discard;
-    std::ostream console(&discard);
     std::string output;
     const auto start = std::chrono::steady_clock::now();
-    const std::int64_t moves = PairNextRound(tournament, output, console);
+    const std::int64_t moves = PairNextRound(tournament, output, Nowhere());
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     std::printf("%6d participants, %2d rounds: %9.3f s, %11lld moves, %12.0f moves/s, "
                 "output %016llx\n",

@@ -14,5 +14,6 @@
 std::optional<EFailure> ReadInput(const std::string& name, CVantor& tournament, CWarnings& warnings,
                                   std::ostream& console);
 
-// A stream that drops what it is given, for the messages a report leaves out.
+// A stream that drops what it is given, for the messages a report leaves out; its buffer stands in
+// for standard output where a run must print nothing there (std::cout.rdbuf(Nowhere().rdbuf())).
 std::ostream& Nowhere();

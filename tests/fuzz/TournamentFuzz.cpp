@@ -4,6 +4,7 @@
 // every playing participant has exactly one opponent with the opposite colour, and the written
 // round reads back without a diagnostic as one game per board that names every playing
 // participant exactly once.
+#include "driver/ReadInput.h"
 #include "pairing/PairingFault.h"
 #include "pairing/Random.h"
 #include "reports/StandingsTable.h"
@@ -21,7 +22,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -30,15 +30,6 @@ namespace
 // Beyond this many records (reserved ones included) a search takes too long per input.
 constexpr std::size_t MostRecordsToPair = 40;
 
-// Swallows the console output of the reading and of the search.
-class CDiscard : public std::streambuf
-{
-protected:
-    std::streamsize xsputn(const char*, std::streamsize size) override { return size; }
-    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
-};
-
-CDiscard Discard;
 std::string InputName;
 std::string RoundName;
 
@@ -79,17 +70,17 @@ bool WritesEveryBoardOnce(const CVantor& tournament, const std::string& round)
 
 void WriteStandings(const CVantor& tournament)
 {
-    std::ostream nowhere(&Discard);
     const CStandingsTable table = BuildStandingsTable(tournament);
-    WriteStandingsText(nowhere, tournament, table);
-    WriteStandingsCsv(nowhere, tournament, table);
+    WriteStandingsText(Nowhere(), tournament, table);
+    WriteStandingsCsv(Nowhere(), tournament, table);
 }
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    std::cout.rdbuf(&Discard);
-    std::cerr.rdbuf(&Discard);
+    // Swallows the console output of the reading and of the search.
+    std::cout.rdbuf(Nowhere().rdbuf());
+    std::cerr.rdbuf(Nowhere().rdbuf());
     const std::filesystem::path shm = "/dev/shm";
     const auto folder =
         std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();

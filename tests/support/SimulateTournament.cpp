@@ -5,6 +5,7 @@
 // and returns, and byes whenever the field is odd. --example uses the names of the bundled
 // example instead of "Player N".
 
+#include "driver/ReadInput.h"
 #include "search/Pair.h"
 #include "support/SimulatedTournament.h"
 
@@ -19,12 +20,6 @@
 
 namespace
 {
-class CDiscardBuffer : public std::streambuf
-{
-protected:
-    int overflow(int character) override { return character; }
-};
-
 const char* const ExampleNames[] = {
     "Adler, Maren",    "Brandt, Oskar",  "Castell, Ines",   "Dorn, Lukas",   "Eberle, Sina",
     "Falk, Henrik",    "Gerlach, Tilda", "Hofer, Bruno",    "Imhof, Clara",  "Jansen, Per",
@@ -111,9 +106,7 @@ bool Simulate(const COptions& options)
     for (int k = 0; k < options.m_Participants; ++k)
         file += "%new \"" + NameOf(options, k) + "\" \"" +
                 std::to_string(2650 - k * 1100 / options.m_Participants + (k * 7919) % 83) + "\"\n";
-    CDiscardBuffer discard;
-    std::ostream console(&discard);
-    std::streambuf* const standardOutput = std::cout.rdbuf(&discard);
+    std::streambuf* const standardOutput = std::cout.rdbuf(Nowhere().rdbuf());
     bool read = true;
     for (int round = 1; round <= options.m_Rounds && read; ++round)
     {
@@ -122,7 +115,7 @@ bool Simulate(const COptions& options)
         CVantor tournament;
         read = tournament.ReadTournament(options.m_Output.c_str());
         std::string written;
-        PairNextRound(tournament, written, console);
+        PairNextRound(tournament, written, Nowhere());
         file += FillResults(tournament, written, round);
     }
     std::cout.rdbuf(standardOutput);
