@@ -1,9 +1,11 @@
 #include "support/SimulatedTournament.h"
-#include "pairing/CostTerms.h"
 
+#include "output/WriteTag.h"
+#include "pairing/CostTerms.h"
 #include "tournament/ReservedRecords.h"
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -150,4 +152,61 @@ void BuildHistory(CVantor& tournament, int rounds)
         PairQuickly(tournament);
         PlayPairedRound(tournament, round);
     }
+}
+
+namespace
+{
+const char* ResultText(int whitePoints)
+{
+    return whitePoints == 2 ? "1-0" : (whitePoints == 0 ? "0-1" : "1/2-1/2");
+}
+
+void WriteGame(std::ostream& stream, const CParticipant& white, const CParticipant& black,
+               const std::string& round, const char* result)
+{
+    WriteTag(stream, "Event", "swiss pairing");
+    WriteTag(stream, "Site", "my computer");
+    WriteTag(stream, "Date", "?");
+    WriteTag(stream, "White", white.m_Name);
+    if (white.m_Elo > 0)
+        WriteTag(stream, "WhiteElo", std::to_string(white.m_Elo));
+    WriteTag(stream, "Black", black.m_Name);
+    if (black.m_Elo > 0)
+        WriteTag(stream, "BlackElo", std::to_string(black.m_Elo));
+    WriteTag(stream, "Round", round);
+    WriteTag(stream, "Result", result);
+    stream << result << "\n\n";
+}
+} // namespace
+
+void WriteAsInput(const CVantor& tournament, std::ostream& stream)
+{
+    const auto& participants = tournament.m_Participants;
+    for (std::size_t index = FirstParticipant; index < participants.size(); ++index)
+        stream << "%new \"" << participants[index].m_Name << "\" \"" << participants[index].m_Elo
+               << "\"\n";
+    const std::size_t rounds = tournament.RoundsPlayed();
+    for (std::size_t round = 0; round < rounds; ++round)
+    {
+        int board = 0;
+        for (std::size_t index = FirstParticipant; index < participants.size(); ++index)
+        {
+            const CParticipant& player = participants[index];
+            if (round >= player.m_History.size())
+                continue;
+            const CRoundEntry& entry = player.m_History[round];
+            // A game is written from White's side; a bye from its receiver's.
+            const bool writes = entry.m_Opponent == ByeRecord ||
+                                (entry.m_Opponent >= FirstParticipant && entry.m_White);
+            if (!writes)
+                continue;
+            ++board;
+            WriteGame(stream, player, participants[static_cast<std::size_t>(entry.m_Opponent)],
+                      std::to_string(round + 1) + "." + std::to_string(board),
+                      ResultText(entry.m_Points));
+        }
+    }
+    for (std::size_t index = FirstParticipant; index < participants.size(); ++index)
+        if (participants[index].m_Absent)
+            stream << "%remove \"" << participants[index].m_Name << "\"\n";
 }

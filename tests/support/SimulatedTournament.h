@@ -2,6 +2,8 @@
 
 #include "tournament/Vantor.h"
 
+#include <iosfwd>
+
 // Deterministic tournaments for the tests and the benchmarks: fields of rated participants whose
 // games are decided by a fixed rule, so that every build sees the same histories.
 
@@ -23,3 +25,8 @@ void PairQuickly(CVantor& tournament);
 // Plays `rounds` rounds paired quickly. Now and then a participant misses a round; those who miss
 // the round after the last stay absent for the next pairing.
 void BuildHistory(CVantor& tournament, int rounds);
+
+// Writes the tournament as the program's own input file: a %new line per participant, every
+// round's games as the written round has them (Result tag and marker filled in from the
+// histories, byes as won games against BYE), and a %remove line per absent participant.
+void WriteAsInput(const CVantor& tournament, std::ostream& stream);

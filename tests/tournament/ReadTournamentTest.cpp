@@ -1,9 +1,11 @@
+#include "support/SimulatedTournament.h"
 #include "support/TemporaryFolder.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -70,6 +72,35 @@ TEST_F(ReadTournament, AnEmptyFileHoldsOnlyTheReservedRecords)
     EXPECT_EQ(m_Tournament.m_Participants[1].m_Name, "BYE");
     EXPECT_FALSE(m_Tournament.m_Participants[1].m_Absent);
     EXPECT_EQ(reading.m_Stdout, "");
+}
+
+// The benchmarks time the reading of tournaments built in memory and written as input files, so
+// the file must hold that tournament: byes, rounds missed, the absent, every result.
+TEST_F(ReadTournament, ATournamentWrittenAsInputReadsBackAsItWasBuilt)
+{
+    CVantor built;
+    StartField(built, 31);
+    BuildHistory(built, 5);
+    std::ostringstream file;
+    WriteAsInput(built, file);
+    ASSERT_TRUE(Read(file.str()).m_Ok);
+    ASSERT_EQ(m_Tournament.m_Participants.size(), built.m_Participants.size());
+    for (std::size_t index = FirstParticipant; index < built.m_Participants.size(); ++index)
+    {
+        const CParticipant& expected = built.m_Participants[index];
+        const CParticipant& read = m_Tournament.m_Participants[index];
+        SCOPED_TRACE(expected.m_Name);
+        EXPECT_EQ(read.m_Name, expected.m_Name);
+        EXPECT_EQ(read.m_Elo, expected.m_Elo);
+        EXPECT_EQ(read.m_Absent, expected.m_Absent);
+        ASSERT_EQ(read.m_History.size(), expected.m_History.size());
+        for (std::size_t round = 0; round < expected.m_History.size(); ++round)
+        {
+            EXPECT_EQ(read.m_History[round].m_Opponent, expected.m_History[round].m_Opponent);
+            EXPECT_EQ(read.m_History[round].m_Points, expected.m_History[round].m_Points);
+            EXPECT_EQ(read.m_History[round].m_White, expected.m_History[round].m_White);
+        }
+    }
 }
 
 TEST_F(ReadTournament, ResultsAreStoredFromBothSides)
