@@ -57,8 +57,12 @@ void CPgnReader::SkipByteOrderMark()
 
 bool CPgnReader::GetChar()
 {
-    // The end of input arrives as the byte 0xFF and still counts as a column.
-    const int c = m_Stream.get();
+    // The end of input arrives as the byte 0xFF and still counts as a column. The characters are
+    // taken from the stream's buffer directly: the stream's own get() costs a sentry object per
+    // character, a third of the reading. At the end the stream is marked as get() would mark it.
+    const int c = m_Stream.rdbuf()->sbumpc();
+    if (c == std::ifstream::traits_type::eof())
+        m_Stream.setstate(std::ios::eofbit | std::ios::failbit);
     m_Current = static_cast<char>(c);
     if (m_Current == '\n')
     {
