@@ -1,6 +1,7 @@
 #include "pgn/PgnReader.h"
 
 #include "pgn/CharacterClasses.h"
+#include "pgn/TerminalText.h"
 
 #include <filesystem>
 #include <iostream>
@@ -203,9 +204,10 @@ void CPgnReader::Error(const char* message, const char* extra)
     if (m_Warnings != nullptr)
         m_Warnings->Finish();
     m_Ok = false;
-    std::cerr << "info string PGN-Parser: file " << m_FileName << " line " << m_Line << " char "
-              << m_Column << ": " << message;
+    // The message may quote the file (a stray string, a name): one line, whatever it holds.
+    std::cerr << "info string PGN-Parser: file " << TerminalText(m_FileName) << " line " << m_Line
+              << " char " << m_Column << ": " << TerminalText(message);
     if (extra != nullptr)
-        std::cerr << extra;
+        std::cerr << TerminalText(extra);
     std::cerr << std::endl;
 }

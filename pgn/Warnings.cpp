@@ -1,14 +1,18 @@
 #include "pgn/Warnings.h"
 
+#include "pgn/TerminalText.h"
+
 #include <ostream>
 
 CWarnings::CWarnings(std::ostream& stream) : m_Stream(&stream) {}
 
 void CWarnings::Warn(const std::string& fileName, std::int64_t line, const std::string& message)
 {
+    // The message quotes names from the file: written out where they would act on a terminal,
+    // so that each warning is one line and shows what is there.
     if (NextIsShown())
-        *m_Stream << "warning: file " << fileName << " line " << line << ": " << message
-                  << std::endl;
+        *m_Stream << "warning: file " << TerminalText(fileName) << " line " << line << ": "
+                  << TerminalText(message) << std::endl;
     ++m_Count;
 }
 

@@ -1,5 +1,6 @@
 #include "reports/WriteAudit.h"
 
+#include "pgn/TerminalText.h"
 #include "reports/PointsText.h"
 
 #include <array>
@@ -34,7 +35,7 @@ public:
     void WriteEvent(int round, const CAuditEvent& event)
     {
         m_Stream << "round " << round << ": ";
-        const std::string& name = Name(event.m_Participant);
+        const std::string name = Name(event.m_Participant);
         const auto [first, second] = event.m_Figures;
         switch (event.m_Kind)
         {
@@ -96,9 +97,10 @@ private:
         "rematches",    "second-byes",      "colour-beyond-2",
         "third-colour", "different-scores", "score-differences"};
 
-    const std::string& Name(int index) const
+    // As a terminal shows it: a name's control characters written out.
+    std::string Name(int index) const
     {
-        return m_Tournament.m_Participants[static_cast<std::size_t>(index)].m_Name;
+        return TerminalText(m_Tournament.m_Participants[static_cast<std::size_t>(index)].m_Name);
     }
 
     std::ostream& m_Stream;

@@ -1,6 +1,8 @@
 #include "reports/WriteStandings.h"
 
+#include "pgn/TerminalText.h"
 #include "pgn/Utf8.h"
+#include "reports/CsvCell.h"
 #include "reports/PointsText.h"
 #include "reports/StandingsTable.h"
 #include "tournament/ReservedRecords.h"
@@ -58,6 +60,15 @@ Fields RowFields(const CVantor& tournament, const CStandingsTable& table, const 
     return fields;
 }
 
+// The row as a terminal shows it: a name's control characters written out.
+Fields TextRowFields(const CVantor& tournament, const CStandingsTable& table,
+                     const CStandingsRow& row)
+{
+    Fields fields = RowFields(tournament, table, row);
+    fields[NameColumn] = TerminalText(fields[NameColumn]);
+    return fields;
+}
+
 std::size_t CharacterCount(std::string_view text)
 {
     std::size_t count = 0;
@@ -82,32 +93,13 @@ void WriteTextLine(std::ostream& stream, const Fields& fields,
     stream << '\n';
 }
 
-// Quoted only when it must be: a comma, a quotation mark or a line end inside; quotation marks
-// inside are doubled.
-void WriteCsvField(std::ostream& stream, const std::string& field)
-{
-    if (field.find_first_of(",\"\r\n") == std::string::npos)
-    {
-        stream << field;
-        return;
-    }
-    stream << '"';
-    for (const char character : field)
-    {
-        if (character == '"')
-            stream << '"';
-        stream << character;
-    }
-    stream << '"';
-}
-
 void WriteCsvLine(std::ostream& stream, const Fields& fields)
 {
     for (std::size_t column = 0; column < fields.size(); ++column)
     {
         if (column > 0)
             stream << ',';
-        WriteCsvField(stream, fields[column]);
+        stream << (column == NameColumn ? CsvTextCell(fields[column]) : CsvCell(fields[column]));
     }
     stream << "\r\n";
 }
@@ -128,10 +120,10 @@ void WriteStandingsText(std::ostream& stream, const CVantor& tournament,
     std::vector<std::size_t> widths(header.size(), 0);
     Widen(widths, header);
     for (const CStandingsRow& row : table.m_Rows)
-        Widen(widths, RowFields(tournament, table, row));
+        Widen(widths, TextRowFields(tournament, table, row));
     WriteTextLine(stream, header, widths);
     for (const CStandingsRow& row : table.m_Rows)
-        WriteTextLine(stream, RowFields(tournament, table, row), widths);
+        WriteTextLine(stream, TextRowFields(tournament, table, row), widths);
     stream.flush();
 }
 

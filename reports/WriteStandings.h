@@ -10,11 +10,12 @@ struct CStandingsTable;
 // ("12w1": against the participant placed 12th, with White, won; "3b½", "bye1", "-" for no game).
 
 // Aligned columns under a header line, for printing or pasting as they are; names in UTF-8 are
-// aligned by characters, not bytes.
+// aligned by characters, not bytes, and their control characters are written out.
 void WriteStandingsText(std::ostream& stream, const CVantor& tournament,
                         const CStandingsTable& table);
 
-// Comma-separated values as spreadsheets read them: fields quoted where they must be, lines ended
-// by CR LF, figures as plain decimals with a dot.
+// Comma-separated values as spreadsheets read them: fields quoted where they must be, a name that
+// a spreadsheet would take for a formula made plain text, lines ended by CR LF, figures as plain
+// decimals with a dot.
 void WriteStandingsCsv(std::ostream& stream, const CVantor& tournament,
                        const CStandingsTable& table);

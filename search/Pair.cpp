@@ -4,6 +4,7 @@
 #include "pairing/ExchangeOpponents.h"
 #include "pairing/PairingCost.h"
 #include "pairing/PrepareStandings.h"
+#include "pgn/TerminalText.h"
 #include "search/PairingSearch.h"
 
 #include "pairing/Random.h"
@@ -18,7 +19,7 @@ double CPairingSearch::ReportClosingExchange(std::ostream& console)
     const std::vector<int>& order = m_Tournament.m_Order;
     const auto nameAt = [&](std::size_t position)
     { return position < order.size() ? Participant(order[position]).m_Name : std::string(); };
-    console << nameAt(2) << ' ' << nameAt(4) << std::endl;
+    console << TerminalText(nameAt(2)) << ' ' << TerminalText(nameAt(4)) << std::endl;
 
     // The exchange is meant for two playing participants; with either missing or absent the
     // placeholder would be costed, so the change is reported as none.

@@ -1,5 +1,6 @@
 #include "tournament/TournamentReading.h"
 
+#include "pgn/TerminalText.h"
 #include "tournament/CloseName.h"
 #include "tournament/ReadNumber.h"
 #include "tournament/ReservedRecords.h"
@@ -114,8 +115,8 @@ void CTournamentReading::AddOrRate(const std::string& name, const std::string* r
                                 std::to_string(before) + " to " + std::to_string(rating));
     m_Announces = true;
     if (m_LatestRound > 0)
-        m_Console << "New participant " << name << " entered the tournament after round "
-                  << m_LatestRound << "." << std::endl;
+        m_Console << "New participant " << TerminalText(name)
+                  << " entered the tournament after round " << m_LatestRound << "." << std::endl;
 }
 
 // Two names for one participant are fine (the old name stays known, so that games under either
@@ -141,8 +142,8 @@ bool CTournamentReading::Replace(const std::string& name, const std::string& new
     const int participant = m_Tournament.GetIndex(name);
     m_Tournament.m_Index[newName] = participant;
     m_Tournament.m_Participants[static_cast<std::size_t>(participant)].m_Name = newName;
-    m_Console << "Participant " << name << " has been replaced by " << newName
-              << AfterRound(m_LatestRound) << "." << std::endl;
+    m_Console << "Participant " << TerminalText(name) << " has been replaced by "
+              << TerminalText(newName) << AfterRound(m_LatestRound) << "." << std::endl;
     return true;
 }
 
@@ -159,7 +160,7 @@ void CTournamentReading::SetPresence(const std::string& command, const std::stri
                    name);
     m_Tournament.m_Participants[static_cast<std::size_t>(m_Tournament.GetIndex(name))].m_Absent =
         removing;
-    m_Console << "Participant " << name
+    m_Console << "Participant " << TerminalText(name)
               << (removing ? " has been removed" : " has returned to the tournament")
               << AfterRound(m_LatestRound) << "." << std::endl;
 }

@@ -1,5 +1,6 @@
 #include "tournament/TournamentReading.h"
 
+#include "pgn/TerminalText.h"
 #include "tournament/ReadNumber.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
@@ -103,7 +104,7 @@ int CTournamentReading::AddPlayer(const CPgnGame& game, const char* tag, const c
     if (static_cast<std::size_t>(index) < known)
         return index;
     if (m_LatestRound >= 2)
-        m_Console << "New participant " << name << " entered the tournament in round "
+        m_Console << "New participant " << TerminalText(name) << " entered the tournament in round "
                   << m_LatestRound << "as " << colour << "." << std::endl;
     if (m_Announces)
         WarnNaming(m_Reader.TagLine(tag),

@@ -90,6 +90,14 @@ std::vector<CSlip> Slips()
         {"a misspelled return", first + "%comeback \"Castel, Ines\"\n",
          W + "25: %comeback \"Castel, Ines\" names no participant: a new participant was "
              "created, who will be paired, did you mean \"Castell, Ines\"?\n"},
+        {"names that would act on a terminal",
+         first + Game("Evil\x1B]0;x\x07\x1B[1A", "Line\nfeed", "2", "*"),
+         W +
+             "25: \"Evil\\x1B]0;x\\x07\\x1B[1A\" was never announced with %new: a new "
+             "participant was created\n" +
+             W +
+             "26: \"Line\\nfeed\" was never announced with %new: a new participant was "
+             "created\n"},
         {"a rename of nobody", first + "%replace \"Nobody\" \"Late, Entry\"\n",
          W + "25: %replace \"Nobody\" names no participant: a new participant was created under "
              "the new name\n"},

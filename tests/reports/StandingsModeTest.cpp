@@ -48,6 +48,11 @@ const std::string SmallTournament = R"([White "Müller, Jörg"]
 1/2-1/2
 )";
 
+// Names that a spreadsheet would take for a formula, and one that would move a terminal's cursor.
+const std::string HostileNames =
+    "[White \"=1+1\"][Black \"-Anna\"][Round \"1\"][Result \"1-0\"] 1-0\n"
+    "[White \"Up\x1B[1A\"][Black \"@Bob\"][Round \"1\"][Result \"0-1\"] 0-1\n";
+
 const std::vector<CStandingsRun> Runs{
     {"text",
      {},
@@ -63,6 +68,22 @@ const std::vector<CStandingsRun> Runs{
      "1,\"Li \"\"Ace\"\" Chen\",1890,1.5,1.5,3,2.25,1,bye1,2w½\r\n"
      "2,\"Müller, Jörg\",2105,1.5,1.5,2,1.25,2,3w1,1b½\r\n"
      "3,Ødegaard (withdrawn),1980,0,1.5,1.5,0,1,2b0,-\r\n"},
+    {"text of hostile names",
+     {},
+     HostileNames,
+     "Place  Name       Rating  Points  BH-C1  BH  SB  Games   R1\n"
+     "    1  =1+1            0       1      0   0   0      1  3w1\n"
+     "    1  @Bob            0       1      0   0   0      1  3b1\n"
+     "    3  -Anna           0       0      0   1   0      1  1b0\n"
+     "    3  Up\\x1B[1A       0       0      0   1   0      1  1w0\n"},
+    {"CSV of hostile names",
+     {"--csv"},
+     HostileNames,
+     "Place,Name,Rating,Points,BH-C1,BH,SB,Games,R1\r\n"
+     "1,'=1+1,0,1,0,0,0,1,3w1\r\n"
+     "1,'@Bob,0,1,0,0,0,1,3b1\r\n"
+     "3,'-Anna,0,0,0,1,0,1,1b0\r\n"
+     "3,Up\x1B[1A,0,0,0,1,0,1,1w0\r\n"},
 };
 
 TEST(StandingsMode, PrintsTheStandingsAsTextOrCsv)

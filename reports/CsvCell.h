@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// One cell of comma-separated values as spreadsheets read them: in quotation marks only where it
+// must be (a comma, a quotation mark or a line end inside), quotation marks inside doubled.
+
+// A cell the program writes itself, a figure ("-0.5", "17.25") or a round cell: never changed
+// beyond the quoting.
+std::string CsvCell(std::string_view text);
+
+// A cell of text from the tournament file, such as a name: where a spreadsheet would take it for
+// a formula (it starts with =, +, -, @, a tab or a carriage return), a leading ' makes it plain
+// text, as spreadsheets show it, before it is quoted where it must be.
+std::string CsvTextCell(std::string_view text);
