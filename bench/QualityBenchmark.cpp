@@ -2,10 +2,10 @@
 // colour settings: `vantor_quality [Colour3 ...]`. The tournaments' histories come from a simple
 // pairer, so that the program is judged on rounds it did not shape.
 
-#include "FullHistory.h"
 #include "driver/ReadInput.h"
 #include "reports/RoundAudit.h"
 #include "search/Pair.h"
+#include "support/SimulatedTournament.h"
 #include "tournament/ReservedRecords.h"
 
 #include <algorithm>

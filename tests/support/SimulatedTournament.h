@@ -2,6 +2,7 @@
 
 #include "tournament/Vantor.h"
 
+#include <cstdint>
 #include <iosfwd>
 
 // Deterministic tournaments for the tests and the benchmarks: fields of rated participants whose
@@ -18,8 +19,14 @@ int FixedResult(const CVantor& tournament, int white, int black, int round);
 // decided by the fixed rule and every bye won.
 void PlayPairedRound(CVantor& tournament, int round);
 
-// A quick pairing by score and rating that avoids repeated meetings where it easily can; it
-// builds histories without running the search.
+// A quick pairing of the present participants, made by a simple pairer instead of the search, so
+// that histories are built fast and the program is judged on rounds it did not shape. Down the
+// order of score and rating, each participant takes the next one still free that is best by these
+// marks, in this order: not met before, the same score, colour wishes that agree (looking beyond
+// the next 40 only when none of them is free). Colours follow the wishes, judged as a director
+// would from the games played: to avoid a third colour in a row or a difference beyond 2, then to
+// even out a difference of 1, then to alternate; the better placed player's wish wins a tie. The
+// bye goes to the lowest placed who has not had one.
 void PairQuickly(CVantor& tournament);
 
 // Plays `rounds` rounds paired quickly. Now and then a participant misses a round; those who miss
@@ -30,3 +37,10 @@ void BuildHistory(CVantor& tournament, int rounds);
 // round's games as the written round has them (Result tag and marker filled in from the
 // histories, byes as won games against BYE), and a %remove line per absent participant.
 void WriteAsInput(const CVantor& tournament, std::ostream& stream);
+
+// Deals the ratings of the field out anew, shuffled by the seed.
+void DealRatings(CVantor& tournament, std::uint32_t seed);
+
+// `players` participants whose ratings the seed deals out, then `rounds` rounds in which everyone
+// plays, paired quickly.
+void BuildFullHistory(CVantor& tournament, int players, int rounds, std::uint32_t seed);
