@@ -1,3 +1,4 @@
+#include "support/GameText.h"
 #include "support/RunVantor.h"
 #include "support/TemporaryFolder.h"
 
@@ -13,13 +14,6 @@
 // one line and no output file. A warning changes nothing of what is read.
 namespace
 {
-std::string Game(const std::string& white, const std::string& black, const std::string& round,
-                 const std::string& result = "1-0", const std::string& marker = "")
-{
-    return "[White \"" + white + "\"]\n[Black \"" + black + "\"]\n[Round \"" + round +
-           "\"]\n[Result \"" + result + "\"]\n" + (marker.empty() ? result : marker) + "\n\n";
-}
-
 // Six announced participants and their first round: lines 1 to 6 announce, the games of round 1
 // begin on lines 7, 13 and 19, and what a row appends begins on line 25.
 std::string FirstRound()
@@ -27,9 +21,9 @@ std::string FirstRound()
     return "%new \"Adler, Maren\" \"2650\"\n%new \"Brandt, Oskar\" \"2640\"\n"
            "%new \"Castell, Ines\" \"2630\"\n%new \"Dorn, Lukas\" \"2537\"\n"
            "%new \"M\xC3\xBCller, Jan\" \"2500\"\n%new \"Falk, Henrik\" \"2434\"\n" +
-           Game("Adler, Maren", "Dorn, Lukas", "1.1") +
-           Game("Brandt, Oskar", "M\xC3\xBCller, Jan", "1.2", "1/2-1/2") +
-           Game("Castell, Ines", "Falk, Henrik", "1.3", "0-1");
+           GameText("Adler, Maren", "Dorn, Lukas", "1.1") +
+           GameText("Brandt, Oskar", "M\xC3\xBCller, Jan", "1.2", "1/2-1/2") +
+           GameText("Castell, Ines", "Falk, Henrik", "1.3", "0-1");
 }
 
 std::string ManyGamesWithoutRound(int games)
@@ -75,13 +69,14 @@ std::vector<CSlip> Slips()
     const std::string first = FirstRound();
     return {
         {"a clean file", first, ""},
-        {"a misspelled name in a game", first + Game("Adler, Maren", "Brandt, Oskra", "2"),
+        {"a misspelled name in a game", first + GameText("Adler, Maren", "Brandt, Oskra", "2"),
          W + "26: \"Brandt, Oskra\" was never announced with %new: a new participant was "
              "created, did you mean \"Brandt, Oskar\"?\n"},
-        {"a name in other letter case and blanks", first + Game("adler maren", "Falk, Henrik", "2"),
+        {"a name in other letter case and blanks",
+         first + GameText("adler maren", "Falk, Henrik", "2"),
          W + "25: \"adler maren\" was never announced with %new: a new participant was created, "
              "did you mean \"Adler, Maren\"?\n"},
-        {"a Latin-1 round in a UTF-8 file", first + Game("Falk, Henrik", "M\xFCller, Jan", "2"),
+        {"a Latin-1 round in a UTF-8 file", first + GameText("Falk, Henrik", "M\xFCller, Jan", "2"),
          W + "26: \"M\xFCller, Jan\" was never announced with %new: a new participant was "
              "created, did you mean \"M\xC3\xBCller, Jan\"?\n"},
         {"a misspelled removal", first + "%remove \"Dorn, Lucas\"\n",
@@ -110,33 +105,33 @@ std::vector<CSlip> Slips()
                    "participant, who would be paired twice\n",
          true},
         {"a result typed 1-O",
-         first + Game("Adler, Maren", "Falk, Henrik", "2.1", "1-O") +
-             Game("Dorn, Lukas", "Castell, Ines", "2.2"),
+         first + GameText("Adler, Maren", "Falk, Henrik", "2.1", "1-O") +
+             GameText("Dorn, Lukas", "Castell, Ines", "2.2"),
          W + "28: the game \"Adler, Maren\" - \"Falk, Henrik\" has the result \"1-O\", none of "
              "1-0, 0-1, 1/2-1/2, *: not counted, its tags were replaced by those of the next "
              "game\n"},
         {"a marker typed 1:0",
-         first + Game("Adler, Maren", "Falk, Henrik", "2.1", "1-0", "1:0") +
-             Game("Dorn, Lukas", "Castell, Ines", "2.2"),
+         first + GameText("Adler, Maren", "Falk, Henrik", "2.1", "1-0", "", "1:0") +
+             GameText("Dorn, Lukas", "Castell, Ines", "2.2"),
          W + "28: the game \"Adler, Maren\" - \"Falk, Henrik\" has no readable termination "
              "marker (1-0, 0-1, 1/2-1/2 or *): not counted, its tags were replaced by those of "
              "the next game\n"},
         {"a result typed with a fraction sign, last in the file",
-         first + Game("Adler, Maren", "Falk, Henrik", "2.1", "\xC2\xBD-\xC2\xBD"),
+         first + GameText("Adler, Maren", "Falk, Henrik", "2.1", "\xC2\xBD-\xC2\xBD"),
          W + "28: the game \"Adler, Maren\" - \"Falk, Henrik\" has the result "
              "\"\xC2\xBD-\xC2\xBD\", "
              "none of 1-0, 0-1, 1/2-1/2, *: not counted, the file ends first\n"},
         {"a participant in two games of a round",
-         first + Game("Adler, Maren", "Brandt, Oskar", "1.4"),
+         first + GameText("Adler, Maren", "Brandt, Oskar", "1.4"),
          W +
              "25: \"Adler, Maren\" has two games in round 1 (lines 7 and 25): the later one, "
              "against \"Brandt, Oskar\", counts\n" +
              W +
              "25: \"Brandt, Oskar\" has two games in round 1 (lines 13 and 25): the later "
              "one, against \"Adler, Maren\", counts\n"},
-        {"a rematch", first + Game("Dorn, Lukas", "Adler, Maren", "2.1"),
+        {"a rematch", first + GameText("Dorn, Lukas", "Adler, Maren", "2.1"),
          W + "25: \"Dorn, Lukas\" and \"Adler, Maren\" meet again: they met in round 1\n"},
-        {"a round typed 12 for 2", first + Game("Dorn, Lukas", "Brandt, Oskar", "12.1"),
+        {"a round typed 12 for 2", first + GameText("Dorn, Lukas", "Brandt, Oskar", "12.1"),
          W + "27: round 12 lies more than one round beyond the latest round read so far, 1\n"},
         {"unknown command words",
          first + "%withdraw \"Falk, Henrik\"\n%New \"X\" \"1\"\n%debug \"1\"\n",
@@ -145,7 +140,8 @@ std::vector<CSlip> Slips()
              "27: unknown command %debug ignored, did you mean \"Debug\"?\n"},
         {"numbers that do not read wholly",
          first + "%Seed \"seven\"\n%Colour3 \"1,5\"\n" +
-             Game("Dorn, Lukas", "Brandt, Oskar", "2", "1-0").insert(0, "[WhiteElo \"2,537\"]\n"),
+             GameText("Dorn, Lukas", "Brandt, Oskar", "2", "1-0")
+                 .insert(0, "[WhiteElo \"2,537\"]\n"),
          W + "25: argument of %Seed \"seven\" does not read wholly as a number: read as 0\n" + W +
              "26: argument of %Colour3 \"1,5\" does not read wholly as a number: read as 1\n" + W +
              "27: WhiteElo of \"Dorn, Lukas\" \"2,537\" does not read wholly as a number: read as "

@@ -1,3 +1,4 @@
+#include "support/GameText.h"
 #include "support/ReadBoardNames.h"
 #include "support/RunVantor.h"
 #include "support/TemporaryFolder.h"
@@ -84,34 +85,15 @@ std::string NewLines(const Names& names)
     return text;
 }
 
-// A tag value as the file holds it: quotation marks and backslashes escaped.
-std::string Quoted(const std::string& value)
-{
-    std::string quoted = "\"";
-    for (const char c : value)
-    {
-        if (c == '"' || c == '\\')
-            quoted += '\\';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
-std::string Game(const std::string& white, const std::string& black, const std::string& round,
-                 const std::string& result = "1-0")
-{
-    return "[White " + Quoted(white) + "]\n[Black " + Quoted(black) + "]\n[Round \"" + round +
-           "\"]\n[Result \"" + result + "\"]\n" + result + "\n\n";
-}
-
 // Nine participants after one round: odd, so that one of them gets the bye, and more than the
 // few that are paired by trying every pairing, so that the search runs.
 const Names Nine = {"P1", "P2", "P3", "P4", "P5", "P6", "P7", "P8", "P9"};
 
 std::string NineAfterOneRound()
 {
-    return NewLines(Nine) + Game("P1", "P2", "1.1") + Game("P3", "P4", "1.2", "0-1") +
-           Game("P5", "P6", "1.3", "1/2-1/2") + Game("P7", "P8", "1.4") + Game("P9", "BYE", "1.5");
+    return NewLines(Nine) + GameText("P1", "P2", "1.1") + GameText("P3", "P4", "1.2", "0-1") +
+           GameText("P5", "P6", "1.3", "1/2-1/2") + GameText("P7", "P8", "1.4") +
+           GameText("P9", "BYE", "1.5");
 }
 
 Names WithBye(Names names)
@@ -143,7 +125,7 @@ TEST_F(HostileInput, BinaryGarbageIsRefusedOnOneLine)
 TEST_F(HostileInput, ByteOrderMarkBeforeTheFirstLineIsSkipped)
 {
     ExpectRound(Run("\xEF\xBB\xBF%new \"Ann\" \"2100\"\n%new \"Bob\" \"2000\"\n"), {"Ann", "Bob"});
-    ExpectRound(Run("\xEF\xBB\xBF" + Game("Ann", "Bob", "1")), {"Ann", "Bob"});
+    ExpectRound(Run("\xEF\xBB\xBF" + GameText("Ann", "Bob", "1")), {"Ann", "Bob"});
     // Only at the very start: further on the same bytes are text like any other.
     ExpectRefused(Run("%new \"Ann\" \"1\"\n\xEF\xBB\xBF%new \"Bob\" \"2\"\n"),
                   "unexpected string Bob");
@@ -154,7 +136,7 @@ TEST_F(HostileInput, CarriageReturnsBeforeEveryLineFeed)
     const std::string input =
         "%new \"Ann\" \"2100\"\r\n%new \"Bob\"\r\n%new \"Cid\" \"1900\"\r\n%new \"Dee\"\r\n"
         "%Seed \"3\"\r\n" +
-        Game("Ann", "Bob", "1") + Game("Cid", "Dee", "1") +
+        GameText("Ann", "Bob", "1") + GameText("Cid", "Dee", "1") +
         "%replace \"Dee\" \"Dora\"\r\n%remove \"Bob\"\r\n%comeback \"Bob\"\r\n%remove \"Cid\"\r\n"
         "%new \"Ann\" \"2100\"\r\n";
     std::string crlf;
@@ -227,7 +209,7 @@ TEST_F(HostileInput, NamesWithControlCharactersQuotesAndBackslashesSurviveTwoRun
                          "Say \"hi\"", "Back\\slash", "\\\"",       "\x1b[1mBold"};
     std::string input;
     for (std::size_t k = 0; k < names.size(); k += 2)
-        input += Game(names[k], names[k + 1], "1", "*");
+        input += GameText(names[k], names[k + 1], "1", "*");
     ExpectRound(Run(input), names);
 
     // The played round appended to the tournament names the same participants again.
@@ -238,12 +220,12 @@ TEST_F(HostileInput, NamesWithControlCharactersQuotesAndBackslashesSurviveTwoRun
 
 TEST_F(HostileInput, RoundsFromZeroToOneThousandAreAccepted)
 {
-    ExpectRound(Run(Game("Ann", "Bob", "1000")), {"Ann", "Bob"});
+    ExpectRound(Run(GameText("Ann", "Bob", "1000")), {"Ann", "Bob"});
     EXPECT_NE(ReadFile(Output()).find("[Round \"1001.1\"]"), std::string::npos);
     for (const char* round : {"1001", "-1", "99999999999"})
     {
         SCOPED_TRACE(round);
-        ExpectRefused(Run(Game("Ann", "Bob", round)), "'Round' out of range");
+        ExpectRefused(Run(GameText("Ann", "Bob", round)), "'Round' out of range");
     }
 }
 
@@ -316,7 +298,7 @@ TEST_F(HostileInput, CommandsOnTheReservedRecordsAreIgnored)
 
 TEST_F(HostileInput, AGameAgainstOneselfStillGivesACompleteRound)
 {
-    ExpectRound(Run(NineAfterOneRound() + Game("P1", "P1", "2")), WithBye(Nine));
+    ExpectRound(Run(NineAfterOneRound() + GameText("P1", "P1", "2")), WithBye(Nine));
 }
 
 TEST_F(HostileInput, AFailingRunLeavesItsOwnInputAsItWas)

@@ -1,4 +1,5 @@
 #include "reports/StandingsTable.h"
+#include "support/GameText.h"
 #include "support/TemporaryFolder.h"
 #include "tournament/Vantor.h"
 
@@ -10,14 +11,6 @@
 
 namespace
 {
-std::string Played(const std::string& white, const std::string& black, const std::string& result,
-                   int round, const std::string& ratings = "")
-{
-    return "[White \"" + white + "\"]\n[Black \"" + black + "\"]\n[Round \"" +
-           std::to_string(round) + "\"]\n" + ratings + "[Result \"" + result + "\"]\n" + result +
-           "\n\n";
-}
-
 struct CStandingsCase
 {
     const char* m_What;
@@ -31,28 +24,30 @@ struct CStandingsCase
 // after his last game count as draws.
 const std::vector<CStandingsCase> Cases{
     {"C has a bye while A beats B; C draws A while B has no game",
-     Played("A", "B", "1-0", 1) + Played("C", "BYE", "1-0", 1) + Played("C", "A", "1/2-1/2", 2),
+     GameText("A", "B", "1", "1-0") + GameText("C", "BYE", "1", "1-0") +
+         GameText("C", "A", "2", "1/2-1/2"),
      {"1 C: 1.5 1.5 3 2.25 1", "2 A: 1.5 1.5 2 1.25 2", "3 B: 0 1.5 1.5 0 1"}},
     {"D withdraws after two rounds: his opponents count his third round as a draw",
-     Played("A", "B", "1-0", 1) + Played("C", "D", "1-0", 1) + Played("A", "C", "1/2-1/2", 2) +
-         Played("D", "B", "1-0", 2) + "%remove \"D\"\n" + Played("C", "B", "1-0", 3) +
-         Played("A", "BYE", "1-0", 3),
+     GameText("A", "B", "1", "1-0") + GameText("C", "D", "1", "1-0") +
+         GameText("A", "C", "2", "1/2-1/2") + GameText("D", "B", "2", "1-0") + "%remove \"D\"\n" +
+         GameText("C", "B", "3", "1-0") + GameText("A", "BYE", "3", "1-0"),
      {"1 A: 2.5 5 5 3.75 2", "2 C: 2.5 4 4 2.75 3", "3 D (withdrawn): 1 2.5 3.5 0 2",
       "4 B: 0 5 6.5 0 3"}},
     {"E enters in round 2: the round before his entry is no draw for his opponents",
-     Played("A", "B", "1-0", 1) + Played("C", "BYE", "1-0", 1) + "%new \"E\" \"1500\"\n" +
-         Played("E", "A", "1-0", 2) + Played("B", "C", "1/2-1/2", 2),
+     GameText("A", "B", "1", "1-0") + GameText("C", "BYE", "1", "1-0") + "%new \"E\" \"1500\"\n" +
+         GameText("E", "A", "2", "1-0") + GameText("B", "C", "2", "1/2-1/2"),
      {"1 C: 1.5 1.5 2 1.75 1", "2 E: 1 1 2 1 1", "3 A: 1 1 1.5 0.5 2", "4 B: 0.5 1.5 2.5 0.75 2"}},
     {"A is renamed Anna after round 1; a later game under the old name is hers too",
-     Played("A", "B", "1-0", 1) + Played("C", "D", "1/2-1/2", 1) + "%replace \"A\" \"Anna\"\n" +
-         Played("C", "Anna", "0-1", 2) + Played("D", "B", "1-0", 2) +
-         Played("A", "D", "1/2-1/2", 3) + Played("B", "C", "1-0", 3),
+     GameText("A", "B", "1", "1-0") + GameText("C", "D", "1", "1/2-1/2") +
+         "%replace \"A\" \"Anna\"\n" + GameText("C", "Anna", "2", "0-1") +
+         GameText("D", "B", "2", "1-0") + GameText("A", "D", "3", "1/2-1/2") +
+         GameText("B", "C", "3", "1-0"),
      {"1 Anna: 2.5 3 3.5 2.5 3", "2 D: 2 3.5 4 2.5 3", "3 B: 1 4.5 5 0.5 3",
       "4 C: 0.5 4.5 5.5 1 3"}},
     {"A game left at * is no game; equal rows share the place, by rating, then by name",
-     Played("A", "B", "1-0", 1) + Played("C", "D", "1-0", 1) +
-         Played("A", "C", "*", 2, "[WhiteElo \"1500\"]\n[BlackElo \"1600\"]\n") +
-         Played("D", "B", "1/2-1/2", 2),
+     GameText("A", "B", "1", "1-0") + GameText("C", "D", "1", "1-0") +
+         GameText("A", "C", "2", "*", "[WhiteElo \"1500\"]\n[BlackElo \"1600\"]\n") +
+         GameText("D", "B", "2", "1/2-1/2"),
      {"1 C: 1 0.5 1.5 0.5 1", "1 A: 1 0.5 1.5 0.5 1", "3 B: 0.5 1.5 2 0.25 2",
       "3 D: 0.5 1.5 2 0.25 2"}},
 };

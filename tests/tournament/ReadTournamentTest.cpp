@@ -1,3 +1,4 @@
+#include "support/GameText.h"
 #include "support/SimulatedTournament.h"
 #include "support/TemporaryFolder.h"
 #include "tournament/ReservedRecords.h"
@@ -17,15 +18,6 @@ struct CReading
     std::string m_Stdout;
     std::string m_Stderr;
 };
-
-std::string Game(const std::string& white, const std::string& black, const std::string& result,
-                 const std::string& round, const std::string& extraTags = "")
-{
-    std::string text = "[White \"" + white + "\"]\n[Black \"" + black + "\"]\n";
-    if (!round.empty())
-        text += "[Round \"" + round + "\"]\n";
-    return text + extraTags + "[Result \"" + result + "\"]\n" + result + "\n\n";
-}
 
 class ReadTournament : public ::testing::Test
 {
@@ -105,8 +97,9 @@ TEST_F(ReadTournament, ATournamentWrittenAsInputReadsBackAsItWasBuilt)
 
 TEST_F(ReadTournament, ResultsAreStoredFromBothSides)
 {
-    ASSERT_TRUE(Read(Game("A", "B", "1-0", "1") + Game("C", "D", "1/2-1/2", "1") +
-                     Game("E", "F", "0-1", "1") + Game("G", "H", "*", "1", "[WhiteElo \"1500\"]\n"))
+    ASSERT_TRUE(Read(GameText("A", "B", "1", "1-0") + GameText("C", "D", "1", "1/2-1/2") +
+                     GameText("E", "F", "1", "0-1") +
+                     GameText("G", "H", "1", "*", "[WhiteElo \"1500\"]\n"))
                     .m_Ok);
     const auto entry = [&](const std::string& name) { return Named(name).m_History.at(0); };
     EXPECT_EQ(entry("A").m_Points, 2);
@@ -126,8 +119,8 @@ TEST_F(ReadTournament, ResultsAreStoredFromBothSides)
 
 TEST_F(ReadTournament, RoundsPlaceGamesAndGapsBecomeFillEntries)
 {
-    ASSERT_TRUE(Read(Game("A", "B", "1-0", "1.1") + Game("A", "C", "1-0", "3.2") +
-                     Game("B", "C", "0-1", "?") + Game("B", "A", "0-1", ""))
+    ASSERT_TRUE(Read(GameText("A", "B", "1.1", "1-0") + GameText("A", "C", "3.2", "1-0") +
+                     GameText("B", "C", "?", "0-1") + GameText("B", "A", "", "0-1"))
                     .m_Ok);
     const int b = m_Tournament.m_Index.at("B");
     const int c = m_Tournament.m_Index.at("C");
@@ -140,7 +133,7 @@ TEST_F(ReadTournament, RoundsPlaceGamesAndGapsBecomeFillEntries)
 
 TEST_F(ReadTournament, AByeGameGivesOnlyTheReceiverAnEntry)
 {
-    ASSERT_TRUE(Read(Game("A", "BYE", "1-0", "1") + Game("BYE", "C", "0-1", "1")).m_Ok);
+    ASSERT_TRUE(Read(GameText("A", "BYE", "1", "1-0") + GameText("BYE", "C", "1", "0-1")).m_Ok);
     EXPECT_EQ(OpponentsOf("A"), std::vector<int>{ByeRecord});
     EXPECT_EQ(Named("C").m_History.at(0).m_Points, 2);
     EXPECT_TRUE(m_Tournament.m_Participants[ByeRecord].m_History.empty());
@@ -151,9 +144,10 @@ TEST_F(ReadTournament, ParticipantListMessagesNameTheLatestRound)
     const CReading reading =
         Read("%new \"Early\" \"1800\"\n%remove \"Early\"\n%comeback \"Early\"\n"
              "%replace \"Early\" \"Earlier\"\n" +
-             Game("A", "B", "1-0", "1") + Game("C", "D", "1-0", "2") + Game("E", "A", "1-0", "2") +
+             GameText("A", "B", "1", "1-0") + GameText("C", "D", "2", "1-0") +
+             GameText("E", "A", "2", "1-0") +
              "%new \"Late\" \"0\"\n%remove \"C\"\n%comeback \"C\"\n%replace \"D\" \"Dee\"\n" +
-             Game("F", "G", "1-0", "3"));
+             GameText("F", "G", "3", "1-0"));
     ASSERT_TRUE(reading.m_Ok);
     EXPECT_EQ(reading.m_Stdout, "Participant Early has been removed.\n"
                                 "Participant Early has returned to the tournament.\n"
@@ -174,8 +168,8 @@ TEST_F(ReadTournament, ParticipantListMessagesNameTheLatestRound)
 
 TEST_F(ReadTournament, GamesUnderTheOldAndTheNewNameReachTheSameParticipant)
 {
-    ASSERT_TRUE(Read(Game("A", "B", "1-0", "1") + "%replace \"A\" \"C\" \"ignored\"\n" +
-                     Game("C", "D", "1-0", "2") + Game("E", "A", "0-1", "3"))
+    ASSERT_TRUE(Read(GameText("A", "B", "1", "1-0") + "%replace \"A\" \"C\" \"ignored\"\n" +
+                     GameText("C", "D", "2", "1-0") + GameText("E", "A", "3", "0-1"))
                     .m_Ok);
     EXPECT_EQ(m_Tournament.m_Index.at("A"), m_Tournament.m_Index.at("C"));
     EXPECT_EQ(Named("A").m_Name, "C");
@@ -204,8 +198,8 @@ TEST_F(ReadTournament, ParametersTakeTheirLastValue)
 
 TEST_F(ReadTournament, EveryGameOverwritesBothRatings)
 {
-    ASSERT_TRUE(Read(Game("A", "B", "1-0", "1", "[WhiteElo \"2100\"]\n[BlackElo \"1900\"]\n") +
-                     Game("A", "C", "1-0", "2", "[BlackElo \"99999999999\"]\n"))
+    ASSERT_TRUE(Read(GameText("A", "B", "1", "1-0", "[WhiteElo \"2100\"]\n[BlackElo \"1900\"]\n") +
+                     GameText("A", "C", "2", "1-0", "[BlackElo \"99999999999\"]\n"))
                     .m_Ok);
     EXPECT_EQ(Named("A").m_Elo, 0);
     EXPECT_EQ(Named("B").m_Elo, 1900);
@@ -214,11 +208,11 @@ TEST_F(ReadTournament, EveryGameOverwritesBothRatings)
 
 TEST_F(ReadTournament, RoundsBelowZeroOrAboveOneThousandAreRefused)
 {
-    ASSERT_TRUE(Read(Game("A", "B", "1-0", "1000")).m_Ok);
+    ASSERT_TRUE(Read(GameText("A", "B", "1000", "1-0")).m_Ok);
     for (const char* round : {"-1", "1001", "99999999999", "20261209"})
     {
-        const CReading reading =
-            Read("%new \"X\" \"0\"\n" + Game("A", "B", "1-0", "1") + Game("A", "C", "1-0", round));
+        const CReading reading = Read("%new \"X\" \"0\"\n" + GameText("A", "B", "1", "1-0") +
+                                      GameText("A", "C", round, "1-0"));
         EXPECT_FALSE(reading.m_Ok) << round;
         EXPECT_TRUE(reading.m_Stderr.ends_with(
             "info string PGN-Parser: file in.pgn line 13 char 0: 'Round' out of range (in "
@@ -230,7 +224,8 @@ TEST_F(ReadTournament, RoundsBelowZeroOrAboveOneThousandAreRefused)
 
 TEST_F(ReadTournament, ReadingStopsAtTheFirstDiagnosticKeepingWhatCameBefore)
 {
-    const CReading reading = Read("%remove \"A\"\n" + Game("A", "B", "1-0", "1") + "[White 5]\n");
+    const CReading reading =
+        Read("%remove \"A\"\n" + GameText("A", "B", "1", "1-0") + "[White 5]\n");
     EXPECT_FALSE(reading.m_Ok);
     EXPECT_EQ(reading.m_Stdout, "Participant A has been removed.\n");
     EXPECT_TRUE(reading.m_Stderr.ends_with(
