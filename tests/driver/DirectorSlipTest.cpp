@@ -86,7 +86,7 @@ std::vector<CSlip> Slips()
          W + "25: %comeback \"Castel, Ines\" names no participant: a new participant was "
              "created, who will be paired, did you mean \"Castell, Ines\"?\n"},
         {"names that would act on a terminal",
-         first + Game("Evil\x1B]0;x\x07\x1B[1A", "Line\nfeed", "2", "*"),
+         first + GameText("Evil\x1B]0;x\x07\x1B[1A", "Line\nfeed", "2", "*"),
          W +
              "25: \"Evil\\x1B]0;x\\x07\\x1B[1A\" was never announced with %new: a new "
              "participant was created\n" +
