@@ -1,6 +1,5 @@
 #include "driver/CommandLine.h"
 
-#include "driver/RemoveSurroundingQuotes.h"
 #include "driver/RunModes.h"
 
 #include <string_view>
@@ -27,6 +26,13 @@ const CFormatFlag* FormatFlagOf(std::string_view word)
     return nullptr;
 }
 } // namespace
+
+std::string RemoveSurroundingQuotes(const std::string& argument)
+{
+    if (argument.size() > 2 && argument.front() == '"' && argument.back() == '"')
+        return argument.substr(1, argument.size() - 2);
+    return argument;
+}
 
 // At most one format flag, right after the option, and one the mode takes; then the mode's
 // arguments.

@@ -21,6 +21,10 @@ struct CCommandLine
     std::vector<std::string> m_Arguments;
 };
 
+// An argument that arrives with its own pair of surrounding double quotes (as some shells and
+// batch files pass them) loses that one pair; anything else is used unchanged.
+std::string RemoveSurroundingQuotes(const std::string& argument);
+
 // False when the arguments fit no mode: the run then prints the usage line. An option that
 // names no mode is a slip, never the name of an input file.
 bool ParseCommandLine(int argc, const char* const* argv, CCommandLine& line);

@@ -4,6 +4,7 @@
 #include "driver/ReadInput.h"
 
 #include <iostream>
+#include <string>
 
 int RunMode(const CCommandLine& line)
 {
@@ -20,4 +21,50 @@ int RunMode(const CCommandLine& line)
             return Fail(*failure);
     }
     return mode.m_Run({line, tournament, warnings});
+}
+
+namespace
+{
+// "vantor --standings [--csv] <input pgn file>"
+std::string Synopsis(const CRunMode& mode)
+{
+    std::string text = "vantor";
+    if (!mode.m_Option.empty())
+        text.append(" ").append(mode.m_Option);
+    std::string flags;
+    for (const CFormatFlag& flag : FormatFlags)
+        if (Takes(mode, flag.m_Format))
+            flags.append(flags.empty() ? "" : "|").append(flag.m_Flag);
+    if (!flags.empty())
+        text.append(" [").append(flags).append("]");
+    if (!mode.m_Arguments.empty())
+        text.append(" ").append(mode.m_Arguments);
+    return text;
+}
+} // namespace
+
+// Every mode with its help line, then the modes that need none on one line.
+int PrintHelp(const CModeRun&)
+{
+    std::cout << FailureClasses.front().m_Line << "\n"
+              << "Pairs the next round of a Swiss-system chess tournament kept in one PGN file.\n"
+                 "\n";
+    std::string plain;
+    for (const CRunMode& mode : RunModes)
+    {
+        if (mode.m_Help.empty())
+            plain.append(plain.empty() ? Synopsis(mode) : " | " + std::string(mode.m_Option));
+        else
+            std::cout << "  " << Synopsis(mode) << "\n      " << mode.m_Help << "\n";
+    }
+    std::cout << "  " << plain << "\n"
+              << "\n"
+                 "The escape commands, the weights and the exit status: man vantor\n";
+    return 0;
+}
+
+int PrintVersion(const CModeRun&)
+{
+    std::cout << "vantor " << VANTOR_VERSION << "\n";
+    return 0;
 }

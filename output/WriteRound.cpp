@@ -1,17 +1,52 @@
 #include "output/WriteRound.h"
 
-#include "output/WriteTag.h"
 #include "pairing/PairedBoards.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
+#include <cstdio>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace
 {
-void WriteBoard(std::ostream& stream, const CParticipant& white, const CParticipant& black,
-                int board, const char* result)
+// The widths of the report are minimums and a cost can be as large as the weights make it
+// (1e300 prints 300 digits), so the text is measured before it is formatted.
+template <typename... Values> std::string Format(const char* format, Values... values)
+{
+    const int length = std::snprintf(nullptr, 0, format, values...);
+    if (length <= 0)
+        return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    std::snprintf(text.data(), text.size(), format, values...);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+char FloatLetter(int direction)
+{
+    if (direction == -1)
+        return 'u';
+    return direction == 1 ? 'd' : '-';
+}
+
+// One tag line, [Name "value"].
+void WriteTag(std::ostream& stream, std::string_view name, std::string_view value)
+{
+    stream << '[' << name << " \"";
+    for (const char character : value)
+    {
+        if (character == '\\' || character == '"')
+            stream << '\\';
+        stream << character;
+    }
+    stream << "\"]\n";
+}
+} // namespace
+
+void WriteGameTags(std::ostream& stream, const CParticipant& white, const CParticipant& black,
+                   const std::string& round, const char* result)
 {
     WriteTag(stream, "Event", "swiss pairing");
     WriteTag(stream, "Site", "my computer");
@@ -22,12 +57,9 @@ void WriteBoard(std::ostream& stream, const CParticipant& white, const CParticip
     WriteTag(stream, "Black", black.m_Name);
     if (black.m_Elo > 0)
         WriteTag(stream, "BlackElo", std::to_string(black.m_Elo));
-    const std::string round =
-        std::to_string(white.m_History.size() + 1) + "." + std::to_string(board);
     WriteTag(stream, "Round", round);
     WriteTag(stream, "Result", result);
 }
-} // namespace
 
 bool WriteRound(std::ostream& stream, const CVantor& tournament)
 {
@@ -42,7 +74,9 @@ bool WriteRound(std::ostream& stream, const CVantor& tournament)
         const char* result = "*";
         if (pair.IsBye())
             result = pair.m_Black == ByeRecord ? "1-0" : "0-1";
-        WriteBoard(stream, white, black, board, result);
+        const std::string round =
+            std::to_string(white.m_History.size() + 1) + "." + std::to_string(board);
+        WriteGameTags(stream, white, black, round, result);
         if (tournament.m_Parameters.m_Debug)
         {
             WriteDebugComment(stream, tournament, white);
@@ -52,4 +86,35 @@ bool WriteRound(std::ostream& stream, const CVantor& tournament)
         stream.flush();
     }
     return !stream.fail();
+}
+
+void WriteDebugComment(std::ostream& stream, const CVantor& tournament,
+                       const CParticipant& participant)
+{
+    const std::size_t records = tournament.m_Participants.size();
+    const auto place = static_cast<std::uint32_t>(participant.m_Place);
+    const int rank = place < records ? participant.m_Place - 1 : 0;
+    stream << "{ "
+           << Format("value:%8.2f; score:%5.1f; rank:%3d; W:%3d; B:%3d; ",
+                     participant.m_Pairing.m_Cost, participant.m_Points * 0.5, rank,
+                     participant.m_WhiteGames, participant.m_BlackGames);
+    stream << FloatLetter(participant.m_PrevFloat) << FloatLetter(participant.m_LastFloat);
+
+    const CParticipant& opponent =
+        tournament.m_Participants[static_cast<std::size_t>(participant.m_Pairing.m_Opponent)];
+    if (participant.m_Points > opponent.m_Points)
+        stream << "D ";
+    else if (participant.m_Points < opponent.m_Points)
+        stream << "U ";
+    else
+        stream << "- ";
+
+    for (const CRoundEntry& entry : participant.m_History)
+    {
+        if (entry.m_Opponent < FirstParticipant)
+            stream << '-';
+        else
+            stream << (entry.m_White ? 'w' : 'b');
+    }
+    stream << (participant.m_Pairing.m_White ? 'W' : 'B') << " }\n";
 }

@@ -1,9 +1,18 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 class CVantor;
 class CParticipant;
+
+// The tag lines of one game as the program writes every game: Event, Site, Date, White,
+// WhiteElo, Black, BlackElo (the ratings only when known), Round and Result. Backslashes and
+// quotation marks in a value are escaped with a backslash, so that a name read from an escaped
+// string is written back so that the next run reads the same name; every other byte is written
+// as stored.
+void WriteGameTags(std::ostream& stream, const CParticipant& white, const CParticipant& black,
+                   const std::string& round, const char* result);
 
 // Writes the new round's games, as the participants of the tournament hold its pairing, best
 // placed board first; true when the stream has not failed.

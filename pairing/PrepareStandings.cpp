@@ -1,6 +1,5 @@
 #include "pairing/PrepareStandings.h"
 
-#include "pairing/CompareStanding.h"
 #include "pairing/CostTerms.h"
 #include "pairing/ExchangeOpponents.h"
 #include "pairing/PairingCost.h"
@@ -15,6 +14,35 @@ namespace
 using Participants = std::vector<CParticipant>;
 
 constexpr std::uint32_t SmallestWindow = 20;
+
+// The standings order: more points first, then the higher average opponents' score, then the
+// higher rating, then the lower index. The last key makes the order total, so that every
+// standard library's sort puts equal participants (an unrated field before its first round) in
+// the same places and the pairing comes out the same everywhere.
+class CCompareStanding
+{
+public:
+    explicit CCompareStanding(const std::vector<CParticipant>& participants)
+        : m_Participants(participants)
+    {
+    }
+
+    bool operator()(int a, int b) const
+    {
+        const CParticipant& first = m_Participants[static_cast<std::size_t>(a)];
+        const CParticipant& second = m_Participants[static_cast<std::size_t>(b)];
+        if (first.m_Points != second.m_Points)
+            return first.m_Points > second.m_Points;
+        if (first.m_OppAverage != second.m_OppAverage)
+            return first.m_OppAverage > second.m_OppAverage;
+        if (first.m_Elo != second.m_Elo)
+            return first.m_Elo > second.m_Elo;
+        return a < b;
+    }
+
+private:
+    const std::vector<CParticipant>& m_Participants;
+};
 
 // Scores count byes; colours count only games against real participants.
 void ComputeScoresAndColours(Participants& participants)

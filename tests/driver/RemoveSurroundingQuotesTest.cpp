@@ -1,4 +1,4 @@
-#include "driver/RemoveSurroundingQuotes.h"
+#include "driver/CommandLine.h"
 
 #include <gtest/gtest.h>
 

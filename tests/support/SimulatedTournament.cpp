@@ -1,6 +1,6 @@
 #include "support/SimulatedTournament.h"
 
-#include "output/WriteTag.h"
+#include "output/WriteRound.h"
 #include "pairing/CostTerms.h"
 #include "tournament/ReservedRecords.h"
 
@@ -235,22 +235,6 @@ const char* ResultText(int whitePoints)
     return whitePoints == 2 ? "1-0" : (whitePoints == 0 ? "0-1" : "1/2-1/2");
 }
 
-void WriteGame(std::ostream& stream, const CParticipant& white, const CParticipant& black,
-               const std::string& round, const char* result)
-{
-    WriteTag(stream, "Event", "swiss pairing");
-    WriteTag(stream, "Site", "my computer");
-    WriteTag(stream, "Date", "?");
-    WriteTag(stream, "White", white.m_Name);
-    if (white.m_Elo > 0)
-        WriteTag(stream, "WhiteElo", std::to_string(white.m_Elo));
-    WriteTag(stream, "Black", black.m_Name);
-    if (black.m_Elo > 0)
-        WriteTag(stream, "BlackElo", std::to_string(black.m_Elo));
-    WriteTag(stream, "Round", round);
-    WriteTag(stream, "Result", result);
-    stream << result << "\n\n";
-}
 } // namespace
 
 void WriteAsInput(const CVantor& tournament, std::ostream& stream)
@@ -275,9 +259,10 @@ void WriteAsInput(const CVantor& tournament, std::ostream& stream)
             if (!writes)
                 continue;
             ++board;
-            WriteGame(stream, player, participants[static_cast<std::size_t>(entry.m_Opponent)],
-                      std::to_string(round + 1) + "." + std::to_string(board),
-                      ResultText(entry.m_Points));
+            const char* result = ResultText(entry.m_Points);
+            WriteGameTags(stream, player, participants[static_cast<std::size_t>(entry.m_Opponent)],
+                          std::to_string(round + 1) + "." + std::to_string(board), result);
+            stream << result << "\n\n";
         }
     }
     for (std::size_t index = FirstParticipant; index < participants.size(); ++index)
