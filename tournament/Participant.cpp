@@ -30,3 +30,12 @@ std::int32_t Score(const CParticipant& participant)
 {
     return ScoreBefore(participant, static_cast<int>(participant.m_History.size()) + 1);
 }
+
+void CParticipant::SetNote(int round, const CRoundNote& note)
+{
+    if (round < 1)
+        return;
+    if (static_cast<std::size_t>(round) > m_Notes.size())
+        m_Notes.resize(static_cast<std::size_t>(round));
+    m_Notes[static_cast<std::size_t>(round - 1)] = note;
+}

@@ -4,6 +4,7 @@
 #include "tournament/CostTermData.h"
 #include "tournament/PairingState.h"
 #include "tournament/RoundEntry.h"
+#include "tournament/RoundOutcome.h"
 
 #include <cstdint>
 #include <string>
@@ -23,6 +24,8 @@ public:
     // Stores one round of the history; round 0 means the next round. Rounds skipped on the way
     // become fill entries. A negative round has no place in a history and stores nothing.
     void SetResult(int opponent, int round, bool white, int points);
+    // Keeps the note of round (from 1), beside the history.
+    void SetNote(int round, const CRoundNote& note);
 
     CPairingState m_Pairing;
     CParticipantTerms m_Terms;
@@ -41,6 +44,9 @@ public:
     std::int32_t m_LastFloat = 0;
     std::int32_t m_PrevFloat = 0;
     std::vector<CRoundEntry> m_History;
+    // Beside the history, by round: what the reports need of a game beyond it (a forfeit, a
+    // requested bye, the board). The pairing never reads it.
+    std::vector<CRoundNote> m_Notes;
 };
 
 // The participant's entry of round (from 1), the fill entry when his history ends before it.
@@ -56,3 +62,10 @@ std::int32_t ScoreBefore(const CParticipant& participant, int round);
 
 // The same from every round of the history.
 std::int32_t Score(const CParticipant& participant);
+
+// The participant's note of round (from 1), an empty note beyond the notes kept.
+inline CRoundNote NoteOfRound(const CParticipant& participant, int round)
+{
+    const auto entry = static_cast<std::size_t>(round - 1);
+    return entry < participant.m_Notes.size() ? participant.m_Notes[entry] : CRoundNote{};
+}

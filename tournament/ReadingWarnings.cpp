@@ -76,14 +76,29 @@ void CTournamentReading::WarnAboutSecondGame(int player, int opponent, int round
 {
     if (player == ByeRecord || round == 0)
         return;
-    const std::vector<CRoundEntry>& history = HistoryOf(player);
-    const auto entry = static_cast<std::size_t>(round - 1);
-    if (entry >= history.size() || history[entry].m_Opponent == PlaceholderRecord)
+    const std::int32_t earlier = GameLine(player, round);
+    if (earlier == 0)
         return;
-    const std::int32_t earlier = m_GameLines[static_cast<std::size_t>(player)][entry];
     m_Reader.Warn(m_Reader.RecordLine(),
                   Quoted(NameOf(player)) + " has two games in round " + std::to_string(round) +
                       " (lines " + std::to_string(earlier) + " and " +
                       std::to_string(m_Reader.RecordLine()) + "): the later one, against " +
                       Quoted(NameOf(opponent)) + ", counts");
+}
+
+// One who did not come has no game in that round: a game of his in it, before or after, is the
+// one that counts. False when he has one already.
+bool CTournamentReading::IsFreeForAbsentee(int player, int round)
+{
+    std::int32_t& line = GameLine(player, round);
+    if (line == 0)
+    {
+        line = m_Reader.RecordLine();
+        return true;
+    }
+    m_Reader.Warn(m_Reader.RecordLine(),
+                  Quoted(NameOf(player)) + " did not come to a board of round " +
+                      std::to_string(round) + ", and has a game in it (line " +
+                      std::to_string(line) + "): the game counts");
+    return false;
 }

@@ -1,6 +1,7 @@
 #include "tournament/TournamentReading.h"
 
 #include "pgn/TerminalText.h"
+#include "tournament/BoardRecord.h"
 #include "tournament/ReadNumber.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
@@ -53,6 +54,11 @@ std::string CTournamentReading::NameOf(int index) const
     return m_Tournament.m_Participants[static_cast<std::size_t>(index)].m_Name;
 }
 
+CParticipant& CTournamentReading::Record(int index)
+{
+    return m_Tournament.m_Participants[static_cast<std::size_t>(index)];
+}
+
 std::vector<CRoundEntry>& CTournamentReading::HistoryOf(int index)
 {
     return m_Tournament.m_Participants[static_cast<std::size_t>(index)].m_History;
@@ -82,16 +88,90 @@ bool CTournamentReading::AddGame(const CPgnGame& game)
     ReadRating(game, "WhiteElo", white);
     ReadRating(game, "BlackElo", black);
 
+    const CBoardRecord board = ReadBoard(game);
     const std::string& result = TagValue(game, "Result");
     if (result == "*")
+    {
+        if (board.m_Result == EBoardResult::DoubleForfeit)
+            NoteForfeit(white, black, round, board, BoardNumber(roundText));
         return true;
+    }
     if (!IsWithinRoundLimit(white, black, round))
         return false;
     WarnAboutMeeting(white, black, round);
     const int whitePoints = result == "1-0" ? 2 : (result == "0-1" ? 0 : 1);
     Store(white, black, round, true, whitePoints);
     Store(black, white, round, false, 2 - whitePoints);
+    NoteBoard(white, black, round, board, BoardNumber(roundText));
     return true;
+}
+
+// The board the game stores; the program's own tags that do not fit it are warned about.
+CBoardRecord CTournamentReading::ReadBoard(const CPgnGame& game)
+{
+    std::string misfit;
+    CBoardRecord board = DecodeBoard(game, misfit);
+    if (!misfit.empty())
+        m_Reader.Warn(m_Reader.RecordLine(), "the game " + Quoted(TagValue(game, "White")) + " - " +
+                                                 Quoted(TagValue(game, "Black")) + ": " + misfit +
+                                                 "; read as its result says");
+    return board;
+}
+
+// What the reports need of a stored game beyond the history: its board, a requested bye, and
+// for a forfeit win the one who did not come.
+void CTournamentReading::NoteBoard(int white, int black, int round, const CBoardRecord& board,
+                                   int boardNumber)
+{
+    if (round == 0)
+        return;
+    const ERoundKind kind = board.m_RequestedBye ? ERoundKind::RequestedBye : ERoundKind::NoGame;
+    for (const int player : {white, black})
+        if (player != ByeRecord)
+            Record(player).SetNote(round, {kind, 0, player == white, boardNumber});
+    if (board.m_Result == EBoardResult::WhiteForfeitWin ||
+        board.m_Result == EBoardResult::BlackForfeitWin)
+        NoteForfeit(white, black, round, board, boardNumber);
+}
+
+// A forfeit names the one who did not come only in the program's own tag: he has no game, and
+// the name is looked up, never created, so that the participants are those the games make.
+void CTournamentReading::NoteForfeit(int white, int black, int round, const CBoardRecord& board,
+                                     int boardNumber)
+{
+    if (round == 0)
+        return;
+    const bool whiteWins = board.m_Result == EBoardResult::WhiteForfeitWin;
+    const bool blackWins = board.m_Result == EBoardResult::BlackForfeitWin;
+    if (whiteWins)
+        black = PairedParticipant(board.m_Black, PairedBlackTag);
+    if (blackWins)
+        white = PairedParticipant(board.m_White, PairedWhiteTag);
+    const auto note = [&](int player, int opponent, bool pairedWhite, bool won)
+    {
+        if (player < FirstParticipant)
+            return;
+        const ERoundKind kind = !whiteWins && !blackWins ? ERoundKind::DoubleForfeit
+                                : won                    ? ERoundKind::ForfeitWin
+                                                         : ERoundKind::ForfeitLoss;
+        if (kind == ERoundKind::ForfeitWin || IsFreeForAbsentee(player, round))
+            Record(player).SetNote(round, {kind, opponent < FirstParticipant ? 0 : opponent,
+                                           pairedWhite, boardNumber});
+    };
+    note(white, black, true, whiteWins);
+    note(black, white, false, blackWins);
+}
+
+int CTournamentReading::PairedParticipant(const std::string& name, const char* tag)
+{
+    const auto known = m_Tournament.m_Index.find(name);
+    if (known != m_Tournament.m_Index.end() && known->second >= FirstParticipant)
+        return known->second;
+    WarnNaming(m_Reader.RecordLine(),
+               std::string(tag) + " " + Quoted(name) +
+                   " names no participant: the forfeit counts for the winner alone",
+               name);
+    return PlaceholderRecord;
 }
 
 // The participant named by the tag, created when the name is new; a late entry is announced,
@@ -141,15 +221,21 @@ void CTournamentReading::Store(int player, int opponent, int round, bool white, 
 {
     if (player == ByeRecord)
         return;
-    std::vector<CRoundEntry>& history = HistoryOf(player);
-    const std::size_t entry = round == 0 ? history.size() : static_cast<std::size_t>(round - 1);
-    m_Tournament.m_Participants[static_cast<std::size_t>(player)].SetResult(opponent, round, white,
-                                                                            points);
+    const std::vector<CRoundEntry>& history = HistoryOf(player);
+    const int stored = round == 0 ? static_cast<int>(history.size()) + 1 : round;
+    Record(player).SetResult(opponent, round, white, points);
+    GameLine(player, stored) = m_Reader.RecordLine();
+}
+
+// The line of the game that filled the participant's round (from 1), 0 while none did.
+std::int32_t& CTournamentReading::GameLine(int player, int round)
+{
     if (m_GameLines.size() <= static_cast<std::size_t>(player))
         m_GameLines.resize(m_Tournament.m_Participants.size());
     std::vector<std::int32_t>& lines = m_GameLines[static_cast<std::size_t>(player)];
-    lines.resize(history.size(), 0);
-    lines[entry] = m_Reader.RecordLine();
+    if (lines.size() < static_cast<std::size_t>(round))
+        lines.resize(static_cast<std::size_t>(round), 0);
+    return lines[static_cast<std::size_t>(round - 1)];
 }
 
 // Checked after every record, so that the field never grows past the limit.

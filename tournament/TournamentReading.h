@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pgn/PgnReader.h"
+#include "tournament/BoardRecord.h"
 #include "tournament/RoundEntry.h"
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class CParticipant;
 class CVantor;
 
 // One rebuilding of the tournament from its file. Every game becomes history entries of its two
@@ -29,8 +31,14 @@ private:
     void ReadRating(const CPgnGame& game, const char* tag, int index);
     bool IsWithinRoundLimit(int white, int black, int round);
     void Store(int player, int opponent, int round, bool white, int points);
+    std::int32_t& GameLine(int player, int round);
+    CBoardRecord ReadBoard(const CPgnGame& game);
+    void NoteBoard(int white, int black, int round, const CBoardRecord& board, int boardNumber);
+    void NoteForfeit(int white, int black, int round, const CBoardRecord& board, int boardNumber);
+    int PairedParticipant(const std::string& name, const char* tag);
     bool IsWithinFieldLimit();
     std::string NameOf(int index) const;
+    CParticipant& Record(int index);
     std::vector<CRoundEntry>& HistoryOf(int index);
     static std::string Quoted(const std::string& text);
     // PGN's own ways of writing an unknown value, which read as 0 without being a slip.
@@ -43,6 +51,7 @@ private:
     void WarnAboutRound(const std::string& text, int round);
     void WarnAboutMeeting(int white, int black, int round);
     void WarnAboutSecondGame(int player, int opponent, int round);
+    bool IsFreeForAbsentee(int player, int round);
 
     // The escape commands (EscapeCommands.cpp).
     bool ApplyEscape(const CPgnGame& escape);

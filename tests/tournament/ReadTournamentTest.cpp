@@ -2,6 +2,7 @@
 #include "support/SimulatedTournament.h"
 #include "support/TemporaryFolder.h"
 #include "tournament/ReservedRecords.h"
+#include "tournament/RoundOutcome.h"
 #include "tournament/Vantor.h"
 
 #include <gtest/gtest.h>
@@ -245,3 +246,74 @@ TEST_F(ReadTournament, AMissingFileOrAFolderCannotBeOpened)
     EXPECT_NE(diagnostic.find("line 1 char 0: Cannot open file"), std::string::npos) << diagnostic;
 }
 } // namespace
+
+// A forfeit reads as what the rules make of it (a won game of the winner against BYE, nothing
+// for the one who did not come; nothing for anybody after a double forfeit), and the program's
+// own tags add what only the reports need. Tags that do not fit are warned about and left aside.
+TEST_F(ReadTournament, ForfeitsAndRequestedByesReadAsTheRulesMeanThem)
+{
+    const CReading reading =
+        Read("%new \"A\" \"1\"\n%new \"B\" \"1\"\n%new \"C\" \"1\"\n%new \"D\" \"1\"\n"
+             "%new \"E\" \"1\"\n%new \"F\" \"1\"\n%new \"G\" \"1\"\n%new \"H\" \"1\"\n" +
+             GameText("A", "BYE", "1.1", "1-0", "[Forfeit \"+-\"]\n[PairedBlack \"B\"]\n") +
+             GameText("BYE", "D", "1.2", "0-1", "[Forfeit \"-+\"]\n[PairedWhite \"C\"]\n") +
+             GameText("E", "F", "1.3", "*", "[Forfeit \"--\"]\n") +
+             GameText("G", "BYE", "1.4", "1/2-1/2", "[Bye \"requested\"]\n") +
+             GameText("H", "BYE", "1.5", "1-0") +
+             // Line 45: a forfeit tag on a game between two participants.
+             GameText("A", "B", "2.1", "1-0", "[Forfeit \"+-\"]\n") +
+             // Line 52: a loser whom the tournament does not know, and one who played that round.
+             GameText("C", "BYE", "2.2", "1-0", "[Forfeit \"+-\"]\n[PairedBlack \"Dx\"]\n") +
+             GameText("E", "G", "2.3", "1-0") +
+             GameText("H", "BYE", "2.4", "1-0", "[Forfeit \"+-\"]\n[PairedBlack \"G\"]\n"));
+    ASSERT_TRUE(reading.m_Ok);
+    EXPECT_EQ(reading.m_Stderr,
+              "warning: file in.pgn line 45: the game \"A\" - \"B\": [Forfeit \"+-\"] fits only a "
+              "won game against BYE with PairedBlack or PairedWhite (+- and -+), or a game left "
+              "at * (--); read as its result says\n"
+              "warning: file in.pgn line 52: PairedBlack \"Dx\" names no participant: the "
+              "forfeit counts for the winner alone\n"
+              "warning: file in.pgn line 66: \"G\" did not come to a board of round 2, and has a "
+              "game in it (line 60): the game counts\n");
+
+    struct CExpected
+    {
+        const char* m_Name;
+        int m_Round;
+        ERoundKind m_Kind;
+        const char* m_Opponent; // by name; "" for none
+        int m_Points;
+        int m_Board;
+    };
+    const std::vector<CExpected> rows{
+        {"A", 1, ERoundKind::ForfeitWin, "B", 2, 1},
+        {"B", 1, ERoundKind::ForfeitLoss, "A", 0, 1},
+        {"C", 1, ERoundKind::ForfeitLoss, "D", 0, 2},
+        {"D", 1, ERoundKind::ForfeitWin, "C", 2, 2},
+        {"E", 1, ERoundKind::DoubleForfeit, "F", 0, 3},
+        {"F", 1, ERoundKind::DoubleForfeit, "E", 0, 3},
+        {"G", 1, ERoundKind::RequestedBye, "BYE", 1, 4},
+        {"H", 1, ERoundKind::PairingBye, "BYE", 2, 5},
+        {"A", 2, ERoundKind::Played, "B", 2, 1},
+        {"B", 2, ERoundKind::Played, "A", 0, 1},
+        {"C", 2, ERoundKind::ForfeitWin, "", 2, 2},
+        {"G", 2, ERoundKind::Played, "E", 0, 3},
+        {"H", 2, ERoundKind::ForfeitWin, "G", 2, 4},
+        {"A", 3, ERoundKind::NoGame, "", 0, 0},
+    };
+    for (const CExpected& row : rows)
+    {
+        const CRoundOutcome outcome = RoundOutcome(Named(row.m_Name), row.m_Round);
+        const std::string opponent = *row.m_Opponent == '\0' ? PlaceholderName : row.m_Opponent;
+        EXPECT_EQ(outcome.m_Kind, row.m_Kind) << row.m_Name << " in round " << row.m_Round;
+        EXPECT_EQ(outcome.m_Opponent, m_Tournament.m_Index.at(opponent)) << row.m_Name;
+        EXPECT_EQ(outcome.m_Points, row.m_Points) << row.m_Name;
+        EXPECT_EQ(outcome.m_Board, row.m_Board) << row.m_Name;
+    }
+    // What the pairing reads is the history alone: the winners had a bye, the others nothing.
+    EXPECT_EQ(OpponentsOf("A"), (std::vector<int>{ByeRecord, m_Tournament.m_Index.at("B")}));
+    EXPECT_EQ(OpponentsOf("B"),
+              (std::vector<int>{PlaceholderRecord, m_Tournament.m_Index.at("A")}));
+    EXPECT_TRUE(Named("F").m_History.empty());
+    EXPECT_FALSE(m_Tournament.m_Index.contains("Dx"));
+}
