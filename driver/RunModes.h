@@ -1,5 +1,14 @@
 #pragma once
 
+// driver/ is the command line; it uses every other folder.
+//   RunModes.h, .cpp   the table of modes (a new mode is one row), the run of a mode, the help
+//   CommandLine.h      the parsing of the arguments by the table
+//   RunPairing.cpp, RunReports.cpp  the run functions
+//   ReadInput.h        the reading of the input for every mode; Nowhere()
+//   WriteOutputFile.h  the all-or-nothing writing of the output file
+//   Failure.h          the ways a run fails and their exit status
+// Used by main.cpp.
+
 #include "driver/CommandLine.h"
 #include "pgn/Warnings.h"
 #include "tournament/Vantor.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+// output/ writes the new round as PGN, with the debug comments; it uses pairing/ (the boards in
+// hand) and tournament/. Used by search/ (Pair writes the round it found).
+
 #include <iosfwd>
 #include <string>
 

@@ -1,5 +1,17 @@
 #pragma once
 
+// pairing/ is what a pairing is made of and what it costs; it uses tournament/.
+//   PrepareStandings.h  the pairing's standings order, candidate lists and random start
+//   CostTerms.h         what every evaluation reads, prepared once per run
+//   ParticipantTerm.h   the formula of one participant's term
+//   PairingCost.h       the stored terms and their sum
+//   ExchangeOpponents.h the exchange of opponents: made, undone, measured, rotated
+//                       (ExchangeStates.h)
+//   PairingFault.h      the consistency check that Debug builds assert
+//   PairedBoards.h      the boards of the pairing in hand, in the written order
+//   Random.h            the generator that the standings and the search draw from
+// Used by search/ (all of it), output/ and reports/ (the boards in hand).
+
 #include "tournament/Vantor.h"
 
 #include <cstddef>

@@ -1,5 +1,14 @@
 #pragma once
 
+// pgn/ reads the text of a tournament file and shows text safely; it uses no other folder.
+//   PgnReader.h, PgnReader.cpp, ReadGame.cpp  the reader: tokens (PgnToken.h, CharacterClasses.h)
+//                                             and one record per call, a game's tags or an escape
+//                                             command (PgnGame.h), with the input diagnostics
+//   Warnings.h      the warnings about a director's slips, the first 50 shown
+//   TerminalText.h  a name as a terminal may show it
+//   Utf8.h          the characters of UTF-8 text
+// Used by tournament/ (the reading), reports/ and driver/.
+
 #include "pgn/PgnGame.h"
 #include "pgn/PgnToken.h"
 #include "pgn/Warnings.h"

@@ -1,5 +1,13 @@
 #pragma once
 
+// reports/ tells the director about the tournament, each report's figures beside its writer; it
+// uses pairing/ (the boards in hand), tournament/ and pgn/.
+//   StandingsTable.h, WriteStandings.h  the standings with tie-breaks and a crosstable, as text
+//                                       or CSV (CsvCell.h: one cell)
+//   RoundAudit.h, WriteAudit.h          every round against the basic Swiss rules
+//   PointsText.h                        points as directors read them
+// Used by driver/ (the report modes).
+
 #include "tournament/Participant.h"
 #include "tournament/RoundEntry.h"
 

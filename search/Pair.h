@@ -1,5 +1,13 @@
 #pragma once
 
+// search/ finds the cheapest pairing; it uses output/, pairing/ and tournament/.
+//   Pair.h, Pair.cpp      the whole pairing of a run: prepare, search, report, write the round
+//   PairingSearch.h       the threshold-accepting search (PairingSearch.cpp), its moves
+//                         (SearchMoves.cpp), the exact pairing of tiny fields
+//                         (PairExhaustively.cpp), its Debug checks (CheckPairing.cpp)
+//   Divisor.h             the reduction of the draws; DriftBound.md  why the running total holds
+// Used by driver/ (the pairing run and the audit).
+
 #include "tournament/Vantor.h"
 
 #include <cstdint>

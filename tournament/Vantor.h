@@ -1,5 +1,17 @@
 #pragma once
 
+// tournament/ holds the model and rebuilds it from the input; it uses pgn/.
+//   Vantor.h, Vantor.cpp     CVantor: parameters, participants, the name index, the data the
+//                            pairing derives into it; its own operations and ReadTournament
+//   Participant.h, .cpp      CParticipant and its history (RoundEntry.h), the score from it;
+//                            the pairing's per-record data (PairingState.h, Candidates.h,
+//                            CostTermData.h); the reserved records (ReservedRecords.h)
+//   Parameters.h             the debug switch, the seed and the eleven weights
+//   TournamentReading.h      one reading: the games (TournamentReading.cpp), the warnings about
+//                            them (ReadingWarnings.cpp), the escape commands (EscapeCommands.cpp)
+//   ReadNumber.h, CloseName.h  numbers as tags hold them; a known name close to a misspelt one
+// Used by every folder above it.
+
 #include "pgn/Warnings.h"
 #include "tournament/CostTermData.h"
 #include "tournament/Parameters.h"
