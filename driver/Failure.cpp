@@ -1,5 +1,7 @@
 #include "driver/Failure.h"
 
+#include "pgn/TerminalText.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -22,7 +24,9 @@ int Fail(EFailure failure, const std::string& detail)
     if (failure == EFailure::Usage)
         std::cerr << entry.m_Line << '\n';
     else if (failure == EFailure::FailedWrite)
-        std::cerr << "Cannot write file " << detail << std::endl;
+        std::cerr << "Cannot write file " << TerminalText(detail) << std::endl;
+    else if (failure == EFailure::FailedStandardOutput)
+        std::cerr << "Cannot write standard output: " << detail << std::endl;
     return entry.m_ExitStatus;
 }
 

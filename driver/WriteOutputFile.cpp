@@ -1,9 +1,12 @@
 #include "driver/WriteOutputFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,26 +17,39 @@ std::string LastError()
     return std::strerror(errno);
 }
 
-// The file that writing through `name` would change: a symbolic link is followed, so that the
-// link stays and its target gets the new text.
-std::filesystem::path Destination(const std::string& name)
+// A chain of symbolic links longer than this is taken for a loop, as the system takes it.
+constexpr int MostLinks = 40;
+
+// The file that writing through `name` would change: symbolic links are followed, also to a file
+// that does not exist yet, so that a link stays a link and its target gets the new text.
+bool FindDestination(const std::string& name, std::filesystem::path& destination,
+                     std::string& reason)
 {
+    destination = name;
     std::error_code error;
-    const std::filesystem::path path(name);
-    if (std::filesystem::is_symlink(path, error))
+    for (int links = 0; std::filesystem::is_symlink(destination, error); ++links)
     {
-        std::filesystem::path target = std::filesystem::canonical(path, error);
-        if (!error)
-            return target;
+        const std::filesystem::path target = std::filesystem::read_symlink(destination, error);
+        if (links == MostLinks || error)
+        {
+            reason = error ? error.message() : std::strerror(ELOOP);
+            return false;
+        }
+        destination = target.is_absolute() ? target : destination.parent_path() / target;
     }
-    return path;
+    return true;
 }
 
-bool WriteAll(int descriptor, const std::string& text)
+// Writes all of text, however many calls that takes: from offset on in a file, or where the
+// descriptor stands in a device or a pipe.
+bool WriteAll(int descriptor, std::string_view text, std::optional<off_t> offset = std::nullopt)
 {
     for (std::size_t written = 0; written < text.size();)
     {
-        const ssize_t count = ::write(descriptor, text.data() + written, text.size() - written);
+        const std::size_t left = text.size() - written;
+        const ssize_t count = offset ? ::pwrite(descriptor, text.data() + written, left,
+                                                *offset + static_cast<off_t>(written))
+                                     : ::write(descriptor, text.data() + written, left);
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
@@ -63,8 +79,8 @@ bool CloseAfterWriting(int descriptor, bool written, std::string& reason)
 
 // Devices and pipes (/dev/stdout, say) cannot be replaced by renaming; they are written as
 // they are.
-bool WriteInPlace(const std::filesystem::path& destination, const std::string& text,
-                  std::string& reason)
+bool WriteToDevice(const std::filesystem::path& destination, const std::string& text,
+                   std::string& reason)
 {
     const int descriptor = ::open(destination.c_str(), O_WRONLY | O_TRUNC);
     if (descriptor < 0)
@@ -73,6 +89,48 @@ bool WriteInPlace(const std::filesystem::path& destination, const std::string& t
         return false;
     }
     return CloseAfterWriting(descriptor, WriteAll(descriptor, text), reason);
+}
+
+// Makes the file as long as text by writing the part of it beyond the old end, where it belongs,
+// and makes sure the disk has taken it; a file that cannot grow (a full disk, a file size limit)
+// is cut back to its old length, its old text untouched.
+bool ClaimSpace(int descriptor, std::string_view text, off_t oldLength)
+{
+    const auto old = static_cast<std::size_t>(oldLength);
+    if (text.size() <= old ||
+        (WriteAll(descriptor, text.substr(old), oldLength) && ::fsync(descriptor) == 0))
+        return true;
+    const int error = errno;
+    [[maybe_unused]] const int cut = ::ftruncate(descriptor, oldLength);
+    errno = error;
+    return false;
+}
+
+// A folder that takes no new file (a shared folder, say) may still hold a writable file, which
+// then gets the round in place. That cannot be all or nothing, but the space is claimed before
+// the first byte of the old text is overwritten: a full disk or a size limit leaves the old file
+// as it was, never half a round.
+bool WriteIntoFile(const std::filesystem::path& destination, const std::string& text,
+                   std::string& reason)
+{
+    const int descriptor = ::open(destination.c_str(), O_WRONLY);
+    if (descriptor < 0)
+    {
+        reason = LastError();
+        return false;
+    }
+    struct stat status
+    {
+    };
+    if (::fstat(descriptor, &status) != 0)
+        return CloseAfterWriting(descriptor, false, reason);
+    const std::string_view all(text);
+    const auto old = static_cast<std::size_t>(status.st_size);
+    const bool written = ClaimSpace(descriptor, all, status.st_size) &&
+                         WriteAll(descriptor, all.substr(0, std::min(all.size(), old)), 0) &&
+                         ::ftruncate(descriptor, static_cast<off_t>(all.size())) == 0 &&
+                         ::fsync(descriptor) == 0;
+    return CloseAfterWriting(descriptor, written, reason);
 }
 
 // The new file gets the old one's permissions, or those a newly created file would get.
@@ -94,14 +152,13 @@ bool ReplaceByRenaming(const std::filesystem::path& destination, const struct st
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0)
     {
-        // A folder that takes no new file (a shared folder, say) may still hold a writable
-        // file: the whole round is ready, so it is written in place.
+        // The folder takes no new file, but the file itself may be writable.
         reason = LastError();
         return existing != nullptr && ::access(destination.c_str(), W_OK) == 0 &&
-               WriteInPlace(destination, text, reason);
+               WriteIntoFile(destination, text, reason);
     }
     const bool filled = ::fchmod(descriptor, PermissionsFor(existing)) == 0 &&
-                        WriteAll(descriptor, text) && ::fsync(descriptor) == 0;
+                        WriteAll(descriptor, text, 0) && ::fsync(descriptor) == 0;
     bool written = CloseAfterWriting(descriptor, filled, reason);
     if (written && ::rename(temporary.c_str(), destination.c_str()) != 0)
     {
@@ -116,13 +173,15 @@ bool ReplaceByRenaming(const std::filesystem::path& destination, const struct st
 
 bool WriteOutputFile(const std::string& name, const std::string& text, std::string& reason)
 {
-    const std::filesystem::path destination = Destination(name);
+    std::filesystem::path destination;
+    if (!FindDestination(name, destination, reason))
+        return false;
     struct stat existing
     {
     };
     const bool exists = ::stat(destination.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode))
-        return WriteInPlace(destination, text, reason);
+        return WriteToDevice(destination, text, reason);
     return ReplaceByRenaming(destination, exists ? &existing : nullptr, text, reason);
 }
 

@@ -143,30 +143,6 @@ TEST(CommandLine, AFailedWriteIsReportedAndTheOldFileKept)
     EXPECT_NE(folderAsOutput.m_Stderr.find(": Is a directory\n"), std::string::npos);
 }
 
-// A folder that takes no new file (the temporary file of an all-or-nothing write) may still hold
-// a writable output file, which then gets the round in place.
-TEST(CommandLine, AFolderThatTakesNoNewFileStillGetsTheRound)
-{
-    const CTemporaryFolder folder;
-    const std::string input = folder.Write("in.pgn", FourPlayers());
-    std::filesystem::create_directory(folder.Path("shared"));
-    const std::string output = folder.Write("shared/round.pgn", "the previous round");
-    ::chmod(folder.Path("").c_str(), 0755);
-    ::chmod(input.c_str(), 0644);
-    ::chmod(output.c_str(), 0666);
-    ::chmod(folder.Path("shared").c_str(), 0555);
-    // Permissions do not bind the superuser, so the run is made as nobody then.
-    const CVantorRun run = ::geteuid() == 0
-                               ? RunProgram("/usr/bin/setpriv",
-                                            {"--reuid=65534", "--regid=65534", "--clear-groups",
-                                             VANTOR_EXECUTABLE, input, output},
-                                            folder)
-                               : RunVantor({input, output}, folder);
-    ::chmod(folder.Path("shared").c_str(), 0755);
-    EXPECT_EQ(run.m_Status, 0) << run.m_Stderr;
-    EXPECT_NE(ReadFile(output).find("[Round \"1.2\"]"), std::string::npos);
-}
-
 TEST(CommandLine, NamesWithQuotesAndBackslashesSurviveARoundTrip)
 {
     const CTemporaryFolder folder;
