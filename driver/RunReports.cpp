@@ -1,5 +1,6 @@
 #include "driver/ReadInput.h"
 #include "driver/RunModes.h"
+#include "pgn/TerminalText.h"
 #include "reports/RoundAudit.h"
 #include "reports/StandingsTable.h"
 #include "reports/WriteAudit.h"
@@ -14,13 +15,20 @@
 
 namespace
 {
+// "1 round", "9 rounds".
+std::string Counted(std::size_t count, const char* noun)
+{
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 // "t.pgn: 31 participants, 30 present, 9 rounds, 2 warnings"
 void PrintSummary(const std::string& name, const CVantor& tournament, std::int64_t warnings)
 {
-    std::cout << name << ": " << tournament.m_Participants.size() - FirstParticipant
-              << " participants, " << tournament.PresentCount() << " present, "
-              << tournament.RoundsPlayed() << " rounds, " << warnings
-              << (warnings == 1 ? " warning" : " warnings") << std::endl;
+    std::cout << TerminalText(name) << ": "
+              << Counted(tournament.m_Participants.size() - FirstParticipant, "participant") << ", "
+              << tournament.PresentCount() << " present, "
+              << Counted(tournament.RoundsPlayed(), "round") << ", "
+              << Counted(static_cast<std::size_t>(warnings), "warning") << std::endl;
 }
 } // namespace
 

@@ -21,7 +21,8 @@ void CWarnings::Finish()
     if (m_Finished)
         return;
     m_Finished = true;
-    if (m_Count > ShownWarnings)
-        *m_Stream << "warning: " << m_Count - ShownWarnings << " more warnings not shown"
-                  << std::endl;
+    const std::int64_t more = m_Count - ShownWarnings;
+    if (more > 0)
+        *m_Stream << "warning: " << more << (more == 1 ? " more warning" : " more warnings")
+                  << " not shown" << std::endl;
 }

@@ -49,19 +49,22 @@ struct CSlip
     // Standard error, each F standing for the input's path; a refusal is the last line.
     std::string m_Stderr;
     bool m_Refused = false;
+    // The end of the summary line of --check, where a row asks for it.
+    std::string m_Summary{};
 };
 
 const std::string W = "warning: file F line ";
 const std::string Refusal = "info string PGN-Parser: file F line ";
 
-// The first fifty warnings of UnknownRemovals(53), then the count of the rest.
-std::string FiftyShown()
+// The first fifty warnings of UnknownRemovals(50 + more), then the count of the rest.
+std::string FiftyShown(int more)
 {
     std::string text;
     for (int k = 0; k < 50; ++k)
         text += W + std::to_string(25 + k) + ": %remove \"Nobody " + std::to_string(k) +
                 "\" names no participant: a new participant was created, absent\n";
-    return text + "warning: 3 more warnings not shown\n";
+    return text + "warning: " + std::to_string(more) +
+           (more == 1 ? " more warning not shown\n" : " more warnings not shown\n");
 }
 
 std::vector<CSlip> Slips()
@@ -152,7 +155,11 @@ std::vector<CSlip> Slips()
         {"an empty file", "", W + "1: nobody to pair: no participant is present at the end\n"},
         {"the next round of games without Round beyond the limit", ManyGamesWithoutRound(1001), "",
          true},
-        {"more warnings than are shown", UnknownRemovals(53), FiftyShown()},
+        {"more warnings than are shown", UnknownRemovals(53), FiftyShown(3)},
+        {"one warning more than are shown", UnknownRemovals(51), FiftyShown(1)},
+        {"one of each in the summary", GameText("Ann", "BYE", "1") + "%Seed \"x\"\n",
+         W + "7: argument of %Seed \"x\" does not read wholly as a number: read as 0\n", false,
+         ": 1 participant, 1 present, 1 round, 1 warning\n"},
     };
 }
 
@@ -178,7 +185,8 @@ TEST(DirectorSlip, EachSlipIsWarnedAboutOrRefused)
         EXPECT_EQ(std::filesystem::exists(output), !slip.m_Refused);
         EXPECT_EQ(check.m_Status, slip.m_Refused || !pairing.m_Stderr.empty() ? 1 : 0);
         EXPECT_EQ(check.m_Stderr, pairing.m_Stderr);
-        EXPECT_EQ(check.m_Stdout.find("participants, ") != std::string::npos, !slip.m_Refused);
+        EXPECT_EQ(check.m_Stdout.find(" present, ") != std::string::npos, !slip.m_Refused);
+        EXPECT_TRUE(check.m_Stdout.ends_with(slip.m_Summary)) << check.m_Stdout;
         if (expected.empty() && slip.m_Refused) // after fifty warnings about the repetitions
             EXPECT_NE(pairing.m_Stderr.find("warning: 949 more warnings not shown\n" +
                                             WithPath(Refusal, input)),
