@@ -1,5 +1,6 @@
 #include "search/PairingSearch.h"
 
+#include "pairing/PairingCost.h"
 #include "pairing/PairingFault.h"
 
 #include <cmath>
@@ -30,7 +31,21 @@ bool CPairingSearch::PairingIsSound(double exactTotal) const
 {
     if (!IsNoFault(PairingFault(m_Tournament)))
         return false;
-    const double drift = std::abs(m_CurrentTotal - exactTotal);
-    return IsNoFault(drift > DriftBound() ? "running total off by " + std::to_string(drift) : "");
+    const double drift = std::abs(m_Totals.Running() - exactTotal);
+    return IsNoFault(drift > m_Totals.DriftBound() ? "running total off by " + std::to_string(drift)
+                                                   : "");
+}
+
+bool CPairingSearch::RulesFindNewBest(double change)
+{
+    m_RulesCurrentTotal += change;
+    if (!(change < 0 && m_RulesCurrentTotal < m_RulesBestTotal * CSearchTotals::NearBestFactor))
+        return false;
+    const double total = TotalCost(m_Tournament);
+    if (!(total < m_RulesBestTotal))
+        return false;
+    m_RulesCurrentTotal = total;
+    m_RulesBestTotal = total;
+    return true;
 }
 #endif

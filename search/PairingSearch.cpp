@@ -31,8 +31,6 @@ constexpr double ThresholdPerLargestRise = 0.999999;
 // At first the threshold admits ten repeated pairings at once; the first best to beat is the
 // starting pairing with one more.
 constexpr double StartingThresholdPerRepeat = 10.0;
-// A total this close above the best is summed exactly, since the running total drifts.
-constexpr double NearBestFactor = 1.000001;
 
 // Every move draws a number below 1000: up to the colour-flip share (1000 / window) a colour flip
 // once the threshold is below the gate, otherwise up to 799 an exchange and above it a rotation,
@@ -43,18 +41,6 @@ constexpr int LastExchangeDraw = 799;
 // weight and one third repetition of a colour.
 constexpr double ColourWeightsInGate = 12.0;
 
-// The drift bound of the running total (see DriftBound.md): in units of roundoff, what each exact
-// sum may be off by per record of the terms' magnitude, doubled, and what an accepted change may
-// be off by of the magnitude of the terms it adds up; the share of one unit below which the sums'
-// rounding is bounded so; the share of the terms' magnitude below which the drift must stay for
-// that magnitude to be known; and how many times the bound the running total must be above the
-// best for its exact sum to be skipped.
-constexpr double UnitRoundoff = std::numeric_limits<double>::epsilon() / 2;
-constexpr double ExactSumRoundoffPerRecord = 2.02;
-constexpr double ChangeRoundoff = 17.2;
-constexpr double LargestSumRoundoff = 0.01;
-constexpr double LargestDriftShare = 0.1;
-constexpr double DriftMargin = 2.0;
 } // namespace
 
 CPairingSearch::CPairingSearch(CVantor& tournament)
@@ -83,12 +69,14 @@ CPairingSearch::CPairingSearch(CVantor& tournament)
     }
     m_Best.resize(static_cast<std::size_t>(m_Records));
     m_ChangedSinceBest.resize(static_cast<std::size_t>(m_Records));
-    m_CurrentTotal = TotalCost(m_Tournament);
-    m_BestTotal = m_CurrentTotal + weights.m_PairRepeated;
+    const double total = TotalCost(m_Tournament);
+    m_Totals.Start(total, total + weights.m_PairRepeated,
+                   WeightsAreBounded(m_Tournament.m_CostTerms), m_Records, weights.m_ColourRank);
+#ifndef NDEBUG
+    m_RulesCurrentTotal = total;
+    m_RulesBestTotal = total + weights.m_PairRepeated;
+#endif
     m_Threshold = StartingThresholdPerRepeat * weights.m_PairRepeated;
-    m_TermsAreBounded =
-        WeightsAreBounded(m_Tournament.m_CostTerms) && std::isfinite(m_CurrentTotal);
-    m_PeakTotal = std::abs(m_CurrentTotal);
 }
 
 void CPairingSearch::Run()
@@ -105,7 +93,7 @@ void CPairingSearch::Run()
     // The store starts as the starting pairing, so that from the first new best on only the
     // records changed since need copying.
     KeepWholePairingAsBest();
-    assert(PairingIsSound(m_CurrentTotal));
+    assert(PairingIsSound(m_Totals.Running()));
     while (m_Rejections < m_StopLimit && m_MovesSinceBest < m_MoveLimit)
         MakeMove();
     assert(PairingIsSound(TotalCost(m_Tournament)));
@@ -137,9 +125,9 @@ void CPairingSearch::Account(bool accepted, double change)
         ++m_Rejections;
         return;
     }
-    m_CurrentTotal += change;
-    ++m_AcceptedSinceBest;
-    m_PeakTotal = std::max(m_PeakTotal, std::abs(m_CurrentTotal));
+    m_Totals.Accept(change);
+    if (m_Totals.NeedsExactSums())
+        TakeExactSums();
     if (change > 0)
     {
         m_LargestRise = std::max(m_LargestRise, change);
@@ -150,61 +138,55 @@ void CPairingSearch::Account(bool accepted, double change)
             m_LargestRise = 0.0;
         }
     }
-    else if (change < 0 && m_CurrentTotal < m_BestTotal * NearBestFactor && !IsCertainlyAboveBest())
+    const bool newBest = change < 0 && IsNewBest();
+    assert(newBest == RulesFindNewBest(change));
+    if (newBest)
     {
-        // The running total drifts through rounding, so only the exact sum decides.
-        const double total = TotalCost(m_Tournament);
-        assert(PairingIsSound(total));
-        if (total < m_BestTotal)
-        {
-            m_CurrentTotal = total;
-            m_BestTotal = total;
-            m_RiseCount = 0;
-            m_Rejections = 0;
-            m_MovesSinceBest = 0;
-            m_AcceptedSinceBest = 0;
-            m_AddedMagnitude = 0.0;
-            m_PeakTotal = std::abs(total);
-            KeepChangedAsBest();
-            m_BestFound = true;
-        }
+        m_RiseCount = 0;
+        m_Rejections = 0;
+        m_MovesSinceBest = 0;
+        KeepChangedAsBest();
+        m_BestFound = true;
     }
 }
 
-// How far the running total may be from the exact sum of the stored terms: the rounding of the
-// exact sum it was last set to and of the present one, of every accepted change and of every
-// addition to it. Infinite where no bound is known. The derivation, and the margin it leaves, is
-// in DriftBound.md beside this file.
-double CPairingSearch::DriftBound() const
+// The exact sums are taken only where the totals' bounds leave the decision open.
+bool CPairingSearch::IsNewBest()
 {
-    constexpr double none = std::numeric_limits<double>::infinity();
-    if (!m_TermsAreBounded)
-        return none;
-    const double records = m_Records;
-    const double sumRoundoff = ExactSumRoundoffPerRecord * records * UnitRoundoff;
-    if (sumRoundoff >= LargestSumRoundoff)
-        return none;
-    // No term is below -ColourRank, so the terms' magnitude follows from the largest running
-    // total, as long as the drift is small beside it.
-    const double magnitude =
-        2 * (m_PeakTotal + 2 * records * m_Tournament.m_Parameters.m_ColourRank);
-    const double drift = 2 * sumRoundoff * magnitude +
-                         ChangeRoundoff * UnitRoundoff * m_AddedMagnitude +
-                         static_cast<double>(m_AcceptedSinceBest) * UnitRoundoff * m_PeakTotal;
-    return drift < LargestDriftShare * magnitude ? drift : none;
+    CSearchTotals::EDecision decision = m_Totals.Decide();
+    if (decision == CSearchTotals::EDecision::NeedsExactSums)
+    {
+        TakeExactSums();
+        decision = m_Totals.Decide();
+    }
+    if (decision != CSearchTotals::EDecision::NewBest)
+        return false;
+    m_Totals.TakeBest();
+    return true;
 }
 
-// Whether the exact sum of the pairing in hand is certainly above the best total, so that the
-// sum need not be taken.
-bool CPairingSearch::IsCertainlyAboveBest() const
+void CPairingSearch::TakeExactSums()
 {
-    return m_CurrentTotal - m_BestTotal > DriftMargin * DriftBound();
+    if (!m_Totals.IsBestExact())
+        m_Totals.SetExactBest(SumOfBest());
+    const double total = TotalCost(m_Tournament);
+    assert(PairingIsSound(total));
+    m_Totals.SetExactInHand(total);
+}
+
+// The total of the best store, summed as the total of the pairing in hand is.
+double CPairingSearch::SumOfBest() const
+{
+    double total = 0.0;
+    for (int index = FirstParticipant; index < m_Records; ++index)
+        total += m_Best[static_cast<std::size_t>(index)].m_Cost;
+    return total;
 }
 
 void CPairingSearch::NoteAccepted(int index, const CPairingState& before,
                                   const CPairingState& after)
 {
-    m_AddedMagnitude += std::abs(before.m_Cost) + std::abs(after.m_Cost);
+    m_Totals.AddMagnitude(std::abs(before.m_Cost) + std::abs(after.m_Cost));
     const auto record = static_cast<std::size_t>(index);
     if (!m_ChangedSinceBest[record])
     {

@@ -2,6 +2,7 @@
 
 #include "pairing/ExchangeStates.h"
 #include "search/Divisor.h"
+#include "search/SearchTotals.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
@@ -52,14 +53,18 @@ private:
     void Account(bool accepted, double change);
     void NoteAccepted(int index, const CPairingState& before, const CPairingState& after);
     void NoteMeasured(const CMeasuredExchange& measured);
-    double DriftBound() const;
-    bool IsCertainlyAboveBest() const;
+    bool IsNewBest();
+    void TakeExactSums();
+    double SumOfBest() const;
 #ifndef NDEBUG
     // The consistency checks that Debug builds assert: the boards of the records an accepted
     // move touched (the others are as they were), and, whenever the exact total is taken, every
     // board and the running total within the drift bound of it. They print the fault they find.
     bool BoardsAreSound(std::span<const int> records) const;
     bool PairingIsSound(double exactTotal) const;
+    // The decision of the rules after an accepted move, from the exact sums they call for, which
+    // the totals' bounds must give as well.
+    bool RulesFindNewBest(double change);
 #endif
     void KeepChangedAsBest();
     void KeepWholePairingAsBest();
@@ -87,19 +92,11 @@ private:
     std::vector<int> m_Changed;
     bool m_BestFound = false;
 
-    // The tournament's weights bound every term from below and the starting total is finite,
-    // which lets the drift of the running total be bounded.
-    bool m_TermsAreBounded = false;
-
-    // What bounds the drift of the running total since it was last set to an exact sum, at the
-    // start or at the last new best: the accepted moves, the sum of the magnitudes of the terms
-    // they added up, and the largest running total.
-    std::int64_t m_AcceptedSinceBest = 0;
-    double m_AddedMagnitude = 0.0;
-    double m_PeakTotal = 0.0;
-
-    double m_CurrentTotal = 0.0;
-    double m_BestTotal = 0.0;
+    CSearchTotals m_Totals;
+#ifndef NDEBUG
+    double m_RulesCurrentTotal = 0.0;
+    double m_RulesBestTotal = 0.0;
+#endif
     double m_Threshold = 0.0;
     double m_LargestRise = 0.0;
     int m_RiseCount = 0;
