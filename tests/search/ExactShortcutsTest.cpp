@@ -9,9 +9,10 @@
 #include <vector>
 
 // The search skips work where bounds decide a comparison: a move rejected by a lower bound of its
-// change, a total left unsummed because it is certainly above the best. Both rest on every weight
-// being finite and none negative; without that the search works everything out. Either way the
-// search must make the same moves and find the same pairing, to the last bit of every cost.
+// change, a total left unsummed because it is certainly above the best or certainly below it (a
+// new best whose total is then known only within a bound). All rest on every weight being finite
+// and none negative; without that the search works everything out. Either way the search must
+// make the same moves and find the same pairing, to the last bit of every cost.
 namespace
 {
 struct CSearchResult
