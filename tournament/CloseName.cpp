@@ -1,6 +1,7 @@
 #include "tournament/CloseName.h"
 
 #include "pgn/CharacterClasses.h"
+#include "pgn/EditDistance.h"
 #include "pgn/Utf8.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
@@ -56,39 +57,6 @@ std::size_t FoldCharacter(const std::string& name, std::size_t at, std::string& 
     return at + length;
 }
 
-// The edit distance of two folded words (a letter inserted, dropped, changed, or two swapped),
-// or Far once it is certainly beyond two.
-constexpr std::size_t Far = 3;
-
-std::size_t Distance(const std::string& a, const std::string& b)
-{
-    if ((a.size() > b.size() ? a.size() - b.size() : b.size() - a.size()) >= Far)
-        return Far;
-    std::vector<std::size_t> before(b.size() + 1);
-    std::vector<std::size_t> last(b.size() + 1);
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-        last[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i)
-    {
-        row[0] = i;
-        std::size_t least = row[0];
-        for (std::size_t j = 1; j <= b.size(); ++j)
-        {
-            const std::size_t change = a[i - 1] == b[j - 1] ? 0 : 1;
-            row[j] = std::min({last[j] + 1, row[j - 1] + 1, last[j - 1] + change});
-            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
-                row[j] = std::min(row[j], before[j - 2] + 1);
-            least = std::min(least, row[j]);
-        }
-        if (least >= Far)
-            return Far;
-        std::swap(before, last);
-        std::swap(last, row);
-    }
-    return std::min(last[b.size()], Far);
-}
-
 // Short words differ by one letter at most, or every name of three letters would be close to
 // every other.
 std::size_t Allowed(const std::string& a, const std::string& b)
@@ -117,8 +85,11 @@ public:
         const std::string folded = FoldName(candidate);
         if (DigitsOf(folded) != DigitsOf(m_Folded))
             return;
-        const std::size_t distance = Distance(m_Folded, folded);
-        if (distance <= Allowed(m_Folded, folded) && distance < m_Distance)
+        // Only the distances within the allowed few edits are worked out: a look costs the
+        // length of the names, not its square.
+        const std::size_t allowed = Allowed(m_Folded, folded);
+        const std::size_t distance = EditDistance(m_Folded, folded, allowed);
+        if (distance <= allowed && distance < m_Distance)
         {
             m_Distance = distance;
             m_Suggestion = suggestion;
