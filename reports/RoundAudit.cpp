@@ -24,12 +24,18 @@ std::vector<int> MeetingsBefore(const CVantor& tournament, int a, int b, int rou
     return rounds;
 }
 
-std::vector<int> ByesBefore(const CParticipant& participant, int round)
+// The rounds before in which the participant had the pairing's bye or won by forfeit: either
+// keeps him from the pairing's bye.
+std::vector<int> ByesBefore(const CParticipant& participant, int round, bool& forfeitWon)
 {
     std::vector<int> rounds;
     for (int earlier = 1; earlier < round; ++earlier)
-        if (EntryOfRound(participant, earlier).m_Opponent == ByeRecord)
+    {
+        const ERoundKind kind = RoundOutcome(participant, earlier).m_Kind;
+        forfeitWon = forfeitWon || kind == ERoundKind::ForfeitWin;
+        if (kind == ERoundKind::PairingBye || kind == ERoundKind::ForfeitWin)
             rounds.push_back(earlier);
+    }
     return rounds;
 }
 
@@ -41,13 +47,30 @@ public:
         m_Audit.m_Round = round;
     }
 
-    void AuditBoard(const CBoard& board)
+    void AuditBoard(const CAuditBoard& board)
     {
         ++m_Audit.m_Counts.m_Boards;
-        if (board.IsBye())
-            AuditBye(board.Receiver());
-        else
-            AuditGame(board);
+        switch (board.m_Kind)
+        {
+        case ERoundKind::PairingBye:
+            AuditBye(board.m_Board.Receiver());
+            break;
+        case ERoundKind::RequestedBye:
+            ++m_Audit.m_Counts.m_Byes;
+            break;
+        case ERoundKind::Played:
+            AuditPairing(board.m_Board);
+            AuditColours(board.m_Board.m_White, true);
+            AuditColours(board.m_Board.m_Black, false);
+            break;
+        default:
+            // Neither played: the pairing is audited, no colour was given.
+            ++m_Audit.m_Counts.m_Forfeits;
+            if (board.m_Board.m_White >= FirstParticipant &&
+                board.m_Board.m_Black >= FirstParticipant)
+                AuditPairing(board.m_Board);
+            break;
+        }
     }
 
     CRoundAudit Result() { return std::move(m_Audit); }
@@ -64,12 +87,13 @@ private:
     void AuditBye(int receiver)
     {
         ++m_Audit.m_Counts.m_Byes;
-        std::vector<int> earlier = ByesBefore(Record(m_Tournament, receiver), Round());
+        bool forfeitWon = false;
+        std::vector<int> earlier = ByesBefore(Record(m_Tournament, receiver), Round(), forfeitWon);
         if (!earlier.empty())
-            Add({EAuditEvent::SecondBye, receiver, 0, {}, std::move(earlier)});
+            Add({EAuditEvent::SecondBye, receiver, 0, {forfeitWon ? 1 : 0, 0}, std::move(earlier)});
     }
 
-    void AuditGame(const CBoard& board)
+    void AuditPairing(const CBoard& board)
     {
         std::vector<int> met = MeetingsBefore(m_Tournament, board.m_White, board.m_Black, Round());
         if (!met.empty())
@@ -81,8 +105,6 @@ private:
             Add({EAuditEvent::DifferentScores, board.m_White, board.m_Black, {white, black}, {}});
             m_Audit.m_Counts.m_ScoreDifferences += std::abs(white - black);
         }
-        AuditColours(board.m_White, true);
-        AuditColours(board.m_Black, false);
     }
 
     // Colours count games against participants only, as the pairing cost counts them: byes and
@@ -124,41 +146,61 @@ CAuditCounts& CAuditCounts::operator+=(const CAuditCounts& other)
 {
     m_Boards += other.m_Boards;
     m_Byes += other.m_Byes;
+    m_Forfeits += other.m_Forfeits;
     for (std::size_t kind = 0; kind < AuditEventKinds; ++kind)
         m_Events[kind] += other.m_Events[kind];
     m_ScoreDifferences += other.m_ScoreDifferences;
     return *this;
 }
 
-// A game is one board however many of its two entries name it; an entry whose opponent's entry
-// names someone else still is a board, from the side that recorded it.
-std::vector<CBoard> PlayedBoards(const CVantor& tournament, int round)
+namespace
 {
-    std::vector<CBoard> boards;
+// A game or a forfeit between two is one board however many of their two records name it; a
+// record whose opponent's names someone else still is a board, from the side that recorded it.
+bool IsSeenFromOtherSide(const CVantor& tournament, int index, const CRoundOutcome& outcome,
+                         int round)
+{
+    const int opponent = outcome.m_Opponent;
+    if (opponent < FirstParticipant)
+        return false;
+    const CRoundOutcome other = RoundOutcome(Record(tournament, opponent), round);
+    if (other.m_Opponent != index)
+        return false;
+    if (outcome.m_Kind == ERoundKind::ForfeitLoss)
+        return other.m_Kind == ERoundKind::ForfeitWin;
+    return other.m_Kind == outcome.m_Kind && opponent < index;
+}
+
+CAuditBoard BoardOf(int index, const CRoundOutcome& outcome)
+{
+    const int opponent =
+        outcome.m_Kind == ERoundKind::PairingBye || outcome.m_Kind == ERoundKind::RequestedBye
+            ? ByeRecord
+            : outcome.m_Opponent;
+    const CBoard board = outcome.m_White ? CBoard{index, opponent} : CBoard{opponent, index};
+    const bool forfeitLost = outcome.m_Kind == ERoundKind::ForfeitLoss;
+    return {board, forfeitLost ? ERoundKind::ForfeitWin : outcome.m_Kind};
+}
+} // namespace
+
+std::vector<CAuditBoard> PlayedBoards(const CVantor& tournament, int round)
+{
+    std::vector<CAuditBoard> boards;
     const int records = static_cast<int>(tournament.m_Participants.size());
     for (int index = FirstParticipant; index < records; ++index)
     {
-        const CRoundEntry entry = EntryOfRound(Record(tournament, index), round);
-        const int opponent = entry.m_Opponent;
-        if (opponent == PlaceholderRecord || opponent == index)
-            continue;
-        if (opponent == ByeRecord)
-        {
-            boards.push_back({index, ByeRecord});
-            continue;
-        }
-        const bool mutual = EntryOfRound(Record(tournament, opponent), round).m_Opponent == index;
-        if (mutual && opponent < index)
-            continue;
-        boards.push_back(entry.m_White ? CBoard{index, opponent} : CBoard{opponent, index});
+        const CRoundOutcome outcome = RoundOutcome(Record(tournament, index), round);
+        if (outcome.m_Kind != ERoundKind::NoGame && outcome.m_Opponent != index &&
+            !IsSeenFromOtherSide(tournament, index, outcome, round))
+            boards.push_back(BoardOf(index, outcome));
     }
     return boards;
 }
 
-CRoundAudit AuditRound(const CVantor& tournament, int round, const std::vector<CBoard>& boards)
+CRoundAudit AuditRound(const CVantor& tournament, int round, const std::vector<CAuditBoard>& boards)
 {
     CRoundAuditor auditor(tournament, round);
-    for (const CBoard& board : boards)
+    for (const CAuditBoard& board : boards)
         auditor.AuditBoard(board);
     return auditor.Result();
 }
@@ -169,7 +211,10 @@ std::vector<CRoundAudit> AuditTournament(const CVantor& tournament)
     std::vector<CRoundAudit> audits;
     for (int round = 1; round <= played; ++round)
         audits.push_back(AuditRound(tournament, round, PlayedBoards(tournament, round)));
-    audits.push_back(AuditRound(tournament, played + 1, PairedBoards(tournament)));
+    std::vector<CAuditBoard> next;
+    for (const CBoard& board : PairedBoards(tournament))
+        next.push_back({board, board.IsBye() ? ERoundKind::PairingBye : ERoundKind::Played});
+    audits.push_back(AuditRound(tournament, played + 1, next));
     audits.back().m_Played = false;
     return audits;
 }

@@ -1,6 +1,7 @@
 #include "reports/StandingsTable.h"
 
 #include "tournament/ReservedRecords.h"
+#include "tournament/RoundOutcome.h"
 #include "tournament/Vantor.h"
 
 #include <algorithm>
@@ -16,38 +17,53 @@ bool HasGame(const CRoundEntry& entry)
     return entry.m_Opponent != PlaceholderRecord;
 }
 
-// The last round in which the participant had a game or a bye, 0 when there was none.
-int LastRoundWithGame(const CParticipant& participant)
+// The last round (0 for none) that was, for the participant, one of these kinds of round.
+template <typename Kinds> int LastRound(const CParticipant& participant, Kinds isOfKind)
 {
-    const auto& history = participant.m_History;
-    for (auto round = history.size(); round > 0; --round)
-        if (HasGame(history[round - 1]))
-            return static_cast<int>(round);
+    for (auto round =
+             static_cast<int>(std::max(participant.m_History.size(), participant.m_Notes.size()));
+         round > 0; --round)
+        if (isOfKind(RoundOutcome(participant, round).m_Kind))
+            return round;
     return 0;
+}
+
+// The last round with a board of his: a game, a bye or a forfeit.
+int LastRoundWithBoard(const CParticipant& participant)
+{
+    return LastRound(participant, [](ERoundKind kind) { return kind != ERoundKind::NoGame; });
+}
+
+// The last round in which the participant came: a game, a forfeit won or the pairing's bye.
+int LastRoundCome(const CParticipant& participant)
+{
+    return LastRound(participant, [](ERoundKind kind) { return !IsVoluntarilyUnplayed(kind); });
 }
 
 int HighestRound(const Participants& participants)
 {
     int highest = 0;
     for (std::size_t index = FirstParticipant; index < participants.size(); ++index)
-        highest = std::max(highest, LastRoundWithGame(participants[index]));
+        highest = std::max(highest, LastRoundWithBoard(participants[index]));
     return highest;
 }
 
-// The score an opponent is credited with: the rounds without a game after his last game count
-// as draws, one half point each.
+// The score an opponent is credited with: the rounds he chose not to play after the last he
+// came to (absent, a requested bye, a forfeit lost) count as draws, one half point each.
 std::vector<std::int32_t> AdjustedScores(const Participants& participants, int rounds)
 {
     std::vector<std::int32_t> adjusted(participants.size(), 0);
     for (std::size_t index = FirstParticipant; index < participants.size(); ++index)
-        adjusted[index] =
-            Score(participants[index]) + rounds - LastRoundWithGame(participants[index]);
+    {
+        const int last = LastRoundCome(participants[index]);
+        adjusted[index] = ScoreBefore(participants[index], last + 1) + rounds - last;
+    }
     return adjusted;
 }
 
 // Every round adds one contribution to the Buchholz: the opponent's adjusted score for a game,
-// the participant's own points for a bye or a round without a game. The cut drops a round
-// without a game before any other, else the lowest contribution.
+// the participant's own points for any round without one (a bye, a forfeit, no game). The cut
+// drops a round he chose not to play before any other, else the lowest contribution.
 CStandingsRow RowOf(const Participants& participants, const std::vector<std::int32_t>& adjusted,
                     int index, int rounds)
 {
@@ -67,7 +83,7 @@ CStandingsRow RowOf(const Participants& participants, const std::vector<std::int
         if (HasGame(entry))
             row.m_SonnebornBerger += contribution * entry.m_Points;
         row.m_Games += played ? 1 : 0;
-        missedRound = missedRound || !HasGame(entry);
+        missedRound = missedRound || IsVoluntarilyUnplayed(RoundOutcome(participant, round).m_Kind);
         lowest = std::min(lowest, contribution);
     }
     const std::int32_t cut = rounds == 0 ? 0 : (missedRound ? row.m_Points : lowest);

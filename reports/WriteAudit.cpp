@@ -44,8 +44,9 @@ public:
                      << RoundList(event.m_Rounds) << ")";
             break;
         case EAuditEvent::SecondBye:
-            m_Stream << "second bye: " << name << " (had the bye in " << RoundList(event.m_Rounds)
-                     << ")";
+            m_Stream << "second bye: " << name
+                     << (first == 1 ? " (had a bye or a forfeit win in " : " (had the bye in ")
+                     << RoundList(event.m_Rounds) << ")";
             break;
         case EAuditEvent::ColourImbalance:
             m_Stream << "colour difference " << (first > second ? "+" : "") << first - second
@@ -78,6 +79,7 @@ public:
             label,
             std::to_string(counts.m_Boards),
             std::to_string(counts.m_Byes),
+            std::to_string(counts.m_Forfeits),
             std::to_string(counts.Count(EAuditEvent::Rematch)),
             std::to_string(counts.Count(EAuditEvent::SecondBye)),
             std::to_string(counts.Count(EAuditEvent::ColourImbalance)),
@@ -92,10 +94,9 @@ public:
     }
 
 private:
-    static constexpr std::array<const char*, 9> Columns{
-        "round",        "boards",           "byes",
-        "rematches",    "second-byes",      "colour-beyond-2",
-        "third-colour", "different-scores", "score-differences"};
+    static constexpr std::array<const char*, 10> Columns{
+        "round",       "boards",          "byes",         "forfeits",         "rematches",
+        "second-byes", "colour-beyond-2", "third-colour", "different-scores", "score-differences"};
 
     // As a terminal shows it: a name's control characters written out.
     std::string Name(int index) const

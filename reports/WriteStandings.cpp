@@ -6,6 +6,7 @@
 #include "reports/PointsText.h"
 #include "reports/StandingsTable.h"
 #include "tournament/ReservedRecords.h"
+#include "tournament/RoundOutcome.h"
 #include "tournament/Vantor.h"
 
 #include <algorithm>
@@ -22,17 +23,34 @@ using Fields = std::vector<std::string>;
 // The one column aligned to the left; every figure and cell is aligned to the right.
 constexpr std::size_t NameColumn = 1;
 
+// "12w1" a game against the player placed 12th, "12+" a forfeit won against him, "12-" a forfeit
+// lost (or both absent), "bye1" a bye, "-" no game.
 std::string RoundCell(const CStandingsTable& table, const CParticipant& participant, int round)
 {
     static constexpr std::array<const char*, 3> Results{"0", "½", "1"};
-    const CRoundEntry entry = EntryOfRound(participant, round);
-    if (entry.m_Opponent == PlaceholderRecord)
+    const CRoundOutcome outcome = RoundOutcome(participant, round);
+    const std::string result = Results[static_cast<std::size_t>(outcome.m_Points)];
+    const auto place = [&]
+    {
+        const int placed = table.m_PlaceOf[static_cast<std::size_t>(outcome.m_Opponent)];
+        return placed == 0 ? std::string() : std::to_string(placed);
+    };
+    switch (outcome.m_Kind)
+    {
+    case ERoundKind::NoGame:
         return "-";
-    const std::string result = Results[static_cast<std::size_t>(entry.m_Points)];
-    if (entry.m_Opponent == ByeRecord)
+    case ERoundKind::PairingBye:
+    case ERoundKind::RequestedBye:
         return "bye" + result;
-    return std::to_string(table.m_PlaceOf[static_cast<std::size_t>(entry.m_Opponent)]) +
-           (entry.m_White ? "w" : "b") + result;
+    case ERoundKind::Played:
+        return place() + (outcome.m_White ? "w" : "b") + result;
+    case ERoundKind::ForfeitWin:
+        return place() + "+";
+    case ERoundKind::ForfeitLoss:
+    case ERoundKind::DoubleForfeit:
+        return place() + "-";
+    }
+    return "-";
 }
 
 Fields HeaderFields(int rounds)

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -58,29 +59,73 @@ const CExpectedLine AuditOfEveryEventOnce[] = {
     {"third colour", "round 3: third colour in a row: Pia (White in rounds 1, 2, 3)"},
     {"different scores", "round 3: different scores: Xaver 2 - Sven 1 (difference 1)"},
     {"separator", ""},
-    {"header", "round  boards  byes  rematches  second-byes  colour-beyond-2  third-colour  "
-               "different-scores  score-differences"},
-    {"round 1", "    1       3     1          0            0                0             0  "
-                "               0                  0"},
-    {"round 2", "    2       3     1          0            1                0             0  "
-                "               0                  0"},
-    {"round 3", "    3       3     1          1            0                1             1  "
-                "               1                  1"},
-    {"next round", "    4       1     0          0            0                0             0  "
-                   "               0                  0  next round, not played yet"},
-    {"total", "total      10     3          1            1                1             1  "
-              "               1                  1"},
+    {"header", "round  boards  byes  forfeits  rematches  second-byes  colour-beyond-2  "
+               "third-colour  different-scores  score-differences"},
+    {"round 1", "    1       3     1         0          0            0                0  "
+                "           0                 0                  0"},
+    {"round 2", "    2       3     1         0          0            1                0  "
+                "           0                 0                  0"},
+    {"round 3", "    3       3     1         0          1            0                1  "
+                "           1                 1                  1"},
+    {"next round", "    4       1     0         0          0            0                0  "
+                   "           0                 0                  0  next round, not played yet"},
+    {"total", "total      10     3         0          1            1                1  "
+              "           1                 1                  1"},
+};
+
+// Forfeits are counted apart from byes and hold no colour; the pair of a forfeit never met, so
+// the next round may pair them; a forfeit won keeps the pairing's bye away like a bye.
+const std::string ForfeitsAndRequestedByes = R"(%new "Pia" "2000"
+%new "Quin" "1900"
+%new "Rolf" "1800"
+%new "Sven" "1700"
+%new "Xaver" "1600"
+[White "Pia"][Black "BYE"][Round "1.1"][Result "1-0"][Forfeit "+-"][PairedBlack "Quin"] 1-0
+[White "Rolf"][Black "Sven"][Round "1.2"][Result "*"][Forfeit "--"] *
+[White "Xaver"][Black "BYE"][Round "1.3"][Result "1/2-1/2"][Bye "requested"] 1/2-1/2
+[White "Pia"][Black "BYE"][Round "2.1"][Result "1-0"] 1-0
+[White "Quin"][Black "Rolf"][Round "2.2"][Result "1-0"] 1-0
+[White "BYE"][Black "Xaver"][Round "2.3"][Result "0-1"][Forfeit "-+"][PairedWhite "Sven"] 0-1
+%remove "Rolf"
+%remove "Sven"
+%remove "Xaver"
+)";
+
+const CExpectedLine AuditOfForfeitsAndRequestedByes[] = {
+    {"second bye", "round 2: second bye: Pia (had a bye or a forfeit win in round 1)"},
+    {"a forfeit's pairing", "round 2: different scores: Sven 0 - Xaver 0.5 (difference 0.5)"},
+    {"no rematch", "round 3: different scores: Pia 2 - Quin 1 (difference 1)"},
+    {"separator", ""},
+    {"header", "round  boards  byes  forfeits  rematches  second-byes  colour-beyond-2  "
+               "third-colour  different-scores  score-differences"},
+    {"round 1", "    1       3     1         2          0            0                0  "
+                "           0                 0                  0"},
+    {"round 2", "    2       3     1         1          0            1                0  "
+                "           0                 1                0.5"},
+    {"next round", "    3       1     0         0          0            0                0  "
+                   "           0                 1                  1  next round, not played yet"},
+    {"total", "total       7     2         3          0            1                0  "
+              "           0                 2                1.5"},
 };
 
 TEST(Audit, ReportsEveryKindOfEventWithItsRoundAndParticipants)
 {
-    const CTemporaryFolder folder;
-    const CVantorRun run = RunVantor({"--audit", folder.Write("in.pgn", EveryEventOnce)}, folder);
-    EXPECT_EQ(run.m_Status, 0) << run.m_Stderr;
-    const std::vector<std::string> lines = Lines(run.m_Stdout);
-    ASSERT_EQ(lines.size(), std::size(AuditOfEveryEventOnce)) << run.m_Stdout;
-    for (std::size_t k = 0; k < lines.size(); ++k)
-        EXPECT_EQ(lines[k], AuditOfEveryEventOnce[k].m_Line) << AuditOfEveryEventOnce[k].m_What;
+    const struct
+    {
+        const std::string& m_File;
+        std::span<const CExpectedLine> m_Audit;
+    } cases[] = {{EveryEventOnce, AuditOfEveryEventOnce},
+                 {ForfeitsAndRequestedByes, AuditOfForfeitsAndRequestedByes}};
+    for (const auto& [file, audit] : cases)
+    {
+        const CTemporaryFolder folder;
+        const CVantorRun run = RunVantor({"--audit", folder.Write("in.pgn", file)}, folder);
+        EXPECT_EQ(run.m_Status, 0) << run.m_Stderr;
+        const std::vector<std::string> lines = Lines(run.m_Stdout);
+        ASSERT_EQ(lines.size(), audit.size()) << run.m_Stdout;
+        for (std::size_t k = 0; k < lines.size(); ++k)
+            EXPECT_EQ(lines[k], audit[k].m_Line) << audit[k].m_What;
+    }
 }
 
 TEST(Audit, AnUnreadableInputEndsWithStatusOneAndNoReport)

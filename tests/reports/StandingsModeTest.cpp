@@ -53,7 +53,22 @@ const std::string HostileNames =
     "[White \"=1+1\"][Black \"-Anna\"][Round \"1\"][Result \"1-0\"] 1-0\n"
     "[White \"Up\x1B[1A\"][Black \"@Bob\"][Round \"1\"][Result \"0-1\"] 0-1\n";
 
+// A forfeit's cell names the opponent paired: won "+", lost (or neither came) "-".
+const std::string Forfeits =
+    "%new \"Pia\" \"0\"\n%new \"Quin\" \"0\"\n%new \"Rolf\" \"0\"\n%new \"Sven\" \"0\"\n"
+    "[White \"Pia\"][Black \"BYE\"][Round \"1.1\"][Result \"1-0\"][Forfeit \"+-\"]"
+    "[PairedBlack \"Quin\"] 1-0\n"
+    "[White \"Rolf\"][Black \"Sven\"][Round \"1.2\"][Result \"*\"][Forfeit \"--\"] *\n";
+
 const std::vector<CStandingsRun> Runs{
+    {"text with forfeits",
+     {},
+     Forfeits,
+     "Place  Name  Rating  Points  BH-C1  BH  SB  Games  R1\n"
+     "    1  Pia        0       1      0   1   1      0  2+\n"
+     "    2  Quin       0       0      0   0   0      0  1-\n"
+     "    2  Rolf       0       0      0   0   0      0  2-\n"
+     "    2  Sven       0       0      0   0   0      0  2-\n"},
     {"text",
      {},
      SmallTournament,

@@ -50,6 +50,18 @@ const std::vector<CStandingsCase> Cases{
          GameText("D", "B", "2", "1/2-1/2"),
      {"1 C: 1 0.5 1.5 0.5 1", "1 A: 1 0.5 1.5 0.5 1", "3 B: 0.5 1.5 2 0.25 2",
       "3 D: 0.5 1.5 2 0.25 2"}},
+    {"Pia wins by forfeit, Rolf and Sven both stay away, Xaver asks a half-point bye; then Pia "
+     "has the bye, Quin beats Rolf, Xaver wins by forfeit: the rounds chosen not to play (the "
+     "requested bye, the forfeits lost) are cut first, the forfeits won and the bye are not",
+     std::string("%new \"Pia\" \"0\"\n%new \"Quin\" \"0\"\n%new \"Rolf\" \"0\"\n") +
+         "%new \"Sven\" \"0\"\n%new \"Xaver\" \"0\"\n" +
+         GameText("Pia", "BYE", "1", "1-0", "[Forfeit \"+-\"]\n[PairedBlack \"Quin\"]\n") +
+         GameText("Rolf", "Sven", "1", "*", "[Forfeit \"--\"]\n") +
+         GameText("Xaver", "BYE", "1", "1/2-1/2", "[Bye \"requested\"]\n") +
+         GameText("Pia", "BYE", "2", "1-0") + GameText("Quin", "Rolf", "2", "1-0") +
+         GameText("BYE", "Xaver", "2", "0-1", "[Forfeit \"-+\"]\n[PairedWhite \"Sven\"]\n"),
+     {"1 Pia: 2 2 4 4 0", "2 Xaver: 1.5 1.5 3 2.25 0", "3 Quin: 1 0 1 0 1", "4 Rolf: 0 1 1 0 1",
+      "5 Sven: 0 0 0 0 0"}},
 };
 
 // The row as the case lists it, with the figures in points.
