@@ -9,7 +9,8 @@ struct CRunMode;
 enum class EFormat
 {
     Text,
-    Csv, // --csv
+    Csv,  // --csv
+    Html, // --html
 };
 
 // What one run of the program is asked to do: the mode (a row of the table in RunModes.h), the

@@ -27,6 +27,8 @@ int Fail(EFailure failure, const std::string& detail)
         std::cerr << "Cannot write file " << TerminalText(detail) << std::endl;
     else if (failure == EFailure::FailedStandardOutput)
         std::cerr << "Cannot write standard output: " << detail << std::endl;
+    else if (failure == EFailure::TournamentOver)
+        std::cerr << "Nothing to pair: " << TerminalText(detail) << std::endl;
     return entry.m_ExitStatus;
 }
 

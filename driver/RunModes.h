@@ -66,6 +66,7 @@ struct CFormatFlag
 };
 inline constexpr CFormatFlag FormatFlags[] = {
     {"--csv", EFormat::Csv},
+    {"--html", EFormat::Html},
 };
 
 constexpr unsigned FormatBit(EFormat format)
@@ -106,11 +107,12 @@ inline constexpr CRunMode RunModes[] = {
      .m_Input = EInput::WithMessages,
      .m_Run = RunCheck},
     {.m_Option = "--standings",
-     .m_Formats = FormatBit(EFormat::Csv),
+     .m_Formats = FormatBit(EFormat::Csv) | FormatBit(EFormat::Html),
      .m_Arguments = "<input pgn file>",
      .m_LeastArguments = 1,
      .m_MostArguments = 1,
-     .m_Help = "print the standings with tie-breaks and a crosstable (--csv: as CSV)",
+     .m_Help = "print the standings with tie-breaks and a crosstable (--csv: as CSV, --html: as a "
+               "web page)",
      .m_Input = EInput::WithoutMessages,
      .m_Run = RunStandings},
     {.m_Option = "--audit",

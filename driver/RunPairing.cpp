@@ -19,6 +19,11 @@ std::optional<int> RefuseInputAsOutput(const CCommandLine& line)
 
 int RunPairing(const CModeRun& run)
 {
+    const CVantor& tournament = run.m_Tournament;
+    const auto played = static_cast<int>(tournament.RoundsPlayed());
+    if (IsOver(tournament.m_Event, played))
+        return Fail(EFailure::TournamentOver, run.m_Line.m_Arguments[0] + " holds all " +
+                                                  std::to_string(played) + " rounds of the event");
     const std::string& output = run.m_Line.m_Arguments[1];
     std::string round;
     Pair(run.m_Tournament, round);

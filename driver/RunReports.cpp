@@ -42,10 +42,18 @@ int RunCheck(const CModeRun& run)
 int RunStandings(const CModeRun& run)
 {
     const CStandingsTable table = BuildStandingsTable(run.m_Tournament);
-    if (run.m_Line.m_Format == EFormat::Csv)
-        WriteStandingsCsv(std::cout, run.m_Tournament, table);
-    else
+    switch (run.m_Line.m_Format)
+    {
+    case EFormat::Text:
         WriteStandingsText(std::cout, run.m_Tournament, table);
+        break;
+    case EFormat::Csv:
+        WriteStandingsCsv(std::cout, run.m_Tournament, table);
+        break;
+    case EFormat::Html:
+        WriteStandingsHtml(std::cout, run.m_Tournament, table);
+        break;
+    }
     return 0;
 }
 
@@ -54,7 +62,8 @@ int RunAudit(const CModeRun& run)
     // The next round is the one the pairing run would write; the written text and the closing
     // lines of the search are not the audit's to show.
     std::string round;
-    PairNextRound(run.m_Tournament, round, Nowhere());
+    if (!IsOver(run.m_Tournament.m_Event, static_cast<int>(run.m_Tournament.RoundsPlayed())))
+        PairNextRound(run.m_Tournament, round, Nowhere());
     WriteAudit(std::cout, run.m_Tournament, AuditTournament(run.m_Tournament));
     return 0;
 }

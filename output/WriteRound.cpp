@@ -46,9 +46,9 @@ void WriteTag(std::ostream& stream, std::string_view name, std::string_view valu
 } // namespace
 
 void WriteGameTags(std::ostream& stream, const CParticipant& white, const CParticipant& black,
-                   const std::string& round, const char* result)
+                   const std::string& round, const char* result, std::string_view event)
 {
-    WriteTag(stream, "Event", "swiss pairing");
+    WriteTag(stream, "Event", event);
     WriteTag(stream, "Site", "my computer");
     WriteTag(stream, "Date", "?");
     WriteTag(stream, "White", white.m_Name);
@@ -76,7 +76,11 @@ bool WriteRound(std::ostream& stream, const CVantor& tournament)
             result = pair.m_Black == ByeRecord ? "1-0" : "0-1";
         const std::string round =
             std::to_string(white.m_History.size() + 1) + "." + std::to_string(board);
-        WriteGameTags(stream, white, black, round, result);
+        const std::string& event = tournament.m_Event.m_Name;
+        if (event.empty())
+            WriteGameTags(stream, white, black, round, result);
+        else
+            WriteGameTags(stream, white, black, round, result, event);
         if (tournament.m_Parameters.m_Debug)
         {
             WriteDebugComment(stream, tournament, white);

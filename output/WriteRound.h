@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 class CVantor;
 class CParticipant;
@@ -13,9 +14,10 @@ class CParticipant;
 // WhiteElo, Black, BlackElo (the ratings only when known), Round and Result. Backslashes and
 // quotation marks in a value are escaped with a backslash, so that a name read from an escaped
 // string is written back so that the next run reads the same name; every other byte is written
-// as stored.
+// as stored. The Event tag names the event where the file gives its name (%event).
 void WriteGameTags(std::ostream& stream, const CParticipant& white, const CParticipant& black,
-                   const std::string& round, const char* result);
+                   const std::string& round, const char* result,
+                   std::string_view event = "swiss pairing");
 
 // Writes the new round's games, as the participants of the tournament hold its pairing, best
 // placed board first; true when the stream has not failed.

@@ -1,5 +1,7 @@
 #include "reports/CsvCell.h"
 
+#include <ostream>
+
 namespace
 {
 bool StartsFormula(std::string_view text)
@@ -26,4 +28,16 @@ std::string CsvCell(std::string_view text)
 std::string CsvTextCell(std::string_view text)
 {
     return StartsFormula(text) ? CsvCell("'" + std::string(text)) : CsvCell(text);
+}
+
+void WriteCsvStart(std::ostream& stream)
+{
+    stream << "\xEF\xBB\xBF";
+}
+
+void WriteCsvRecord(std::ostream& stream, const std::vector<std::string>& cells)
+{
+    for (std::size_t column = 0; column < cells.size(); ++column)
+        stream << (column == 0 ? "" : ",") << cells[column];
+    stream << "\r\n";
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // One cell of comma-separated values as spreadsheets read them: in quotation marks only where it
 // must be (a comma, a quotation mark or a line end inside), quotation marks inside doubled.
@@ -14,3 +16,10 @@ std::string CsvCell(std::string_view text);
 // a formula (it starts with =, +, -, @, a tab or a carriage return), a leading ' makes it plain
 // text, as spreadsheets show it, before it is quoted where it must be.
 std::string CsvTextCell(std::string_view text);
+
+// The byte-order mark that begins a file: the common spreadsheets, opened on it by a double click,
+// then read it as UTF-8 (without it they take the bytes for a legacy code page and show "JÃ¶rg").
+void WriteCsvStart(std::ostream& stream);
+
+// One record of cells made by the two functions above, ended by CR LF.
+void WriteCsvRecord(std::ostream& stream, const std::vector<std::string>& cells);

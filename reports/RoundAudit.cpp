@@ -211,6 +211,8 @@ std::vector<CRoundAudit> AuditTournament(const CVantor& tournament)
     std::vector<CRoundAudit> audits;
     for (int round = 1; round <= played; ++round)
         audits.push_back(AuditRound(tournament, round, PlayedBoards(tournament, round)));
+    if (IsOver(tournament.m_Event, played))
+        return audits;
     std::vector<CAuditBoard> next;
     for (const CBoard& board : PairedBoards(tournament))
         next.push_back({board, board.IsBye() ? ERoundKind::PairingBye : ERoundKind::Played});

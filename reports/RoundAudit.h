@@ -70,5 +70,6 @@ std::vector<CAuditBoard> PlayedBoards(const CVantor& tournament, int round);
 CRoundAudit AuditRound(const CVantor& tournament, int round,
                        const std::vector<CAuditBoard>& boards);
 
-// Every round played, then the next round as the participants hold it after a pairing.
+// Every round played, then the next round as the participants hold it after a pairing, unless the
+// last round of the event has been played.
 std::vector<CRoundAudit> AuditTournament(const CVantor& tournament);

@@ -1,10 +1,12 @@
 #include "reports/StandingsTable.h"
 
+#include "reports/PointsText.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/RoundOutcome.h"
 #include "tournament/Vantor.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <tuple>
 
@@ -123,8 +125,37 @@ void NumberPlaces(CStandingsTable& table)
         CStandingsRow& row = table.m_Rows[position];
         const bool shares = position > 0 && FiguresOf(row) == FiguresOf(table.m_Rows[position - 1]);
         row.m_Place = shares ? table.m_Rows[position - 1].m_Place : static_cast<int>(position) + 1;
-        table.m_PlaceOf[static_cast<std::size_t>(row.m_Participant)] = row.m_Place;
     }
+}
+
+// "12w1" a game against start number 12, "12+" a forfeit won against him, "12-" a forfeit lost
+// (or both absent), "bye1" a bye, "-" no game.
+std::string RoundCell(const CStandingsTable& table, const CParticipant& participant, int round)
+{
+    static constexpr std::array<const char*, 3> Results{"0", "½", "1"};
+    const CRoundOutcome outcome = RoundOutcome(participant, round);
+    const std::string result = Results[static_cast<std::size_t>(outcome.m_Points)];
+    const auto number = [&]
+    {
+        const int numbered = table.m_StartNumberOf[static_cast<std::size_t>(outcome.m_Opponent)];
+        return numbered == 0 ? std::string() : std::to_string(numbered);
+    };
+    switch (outcome.m_Kind)
+    {
+    case ERoundKind::NoGame:
+        return "-";
+    case ERoundKind::PairingBye:
+    case ERoundKind::RequestedBye:
+        return "bye" + result;
+    case ERoundKind::Played:
+        return number() + (outcome.m_White ? "w" : "b") + result;
+    case ERoundKind::ForfeitWin:
+        return number() + "+";
+    case ERoundKind::ForfeitLoss:
+    case ERoundKind::DoubleForfeit:
+        return number() + "-";
+    }
+    return "-";
 }
 } // namespace
 
@@ -137,7 +168,35 @@ CStandingsTable BuildStandingsTable(const CVantor& tournament)
     for (int index = FirstParticipant; index < static_cast<int>(participants.size()); ++index)
         table.m_Rows.push_back(RowOf(participants, adjusted, index, table.m_Rounds));
     SortRows(table.m_Rows, participants);
-    table.m_PlaceOf.assign(participants.size(), 0);
     NumberPlaces(table);
+    table.m_StartNumberOf = StartNumbers(tournament);
     return table;
+}
+
+std::vector<std::string> StandingsHeader(int rounds)
+{
+    std::vector<std::string> header{"Place", "No.", "Name", "Rating", "Points",
+                                    "BH-C1", "BH",  "SB",   "Games"};
+    for (int round = 1; round <= rounds; ++round)
+        header.emplace_back("R").append(std::to_string(round));
+    return header;
+}
+
+std::vector<std::string> StandingsCells(const CVantor& tournament, const CStandingsTable& table,
+                                        const CStandingsRow& row)
+{
+    const auto index = static_cast<std::size_t>(row.m_Participant);
+    const CParticipant& participant = tournament.m_Participants[index];
+    std::vector<std::string> cells{std::to_string(row.m_Place),
+                                   std::to_string(table.m_StartNumberOf[index]),
+                                   participant.m_Name,
+                                   std::to_string(participant.m_Elo),
+                                   HalfPointsText(row.m_Points),
+                                   HalfPointsText(row.m_BuchholzCut1),
+                                   HalfPointsText(row.m_Buchholz),
+                                   QuartersText(row.m_SonnebornBerger),
+                                   std::to_string(row.m_Games)};
+    for (int round = 1; round <= table.m_Rounds; ++round)
+        cells.push_back(RoundCell(table, participant, round));
+    return cells;
 }

@@ -11,7 +11,9 @@
 #include "tournament/Participant.h"
 #include "tournament/RoundEntry.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class CVantor;
@@ -36,7 +38,7 @@ struct CStandingsTable
 {
     int m_Rounds = 0; // the highest round with a recorded game
     std::vector<CStandingsRow> m_Rows;
-    std::vector<int> m_PlaceOf; // by participant index; 0 for the reserved records
+    std::vector<int> m_StartNumberOf; // by participant index; 0 for the reserved records
 };
 
 // Works from the histories as read, so it neither needs nor disturbs what the pairing prepares.
@@ -45,3 +47,20 @@ struct CStandingsTable
 // participant himself as a dummy opponent; for his opponents, such rounds after his last game
 // count as draws, so that leaving early makes nobody's earlier opponents weaker.
 CStandingsTable BuildStandingsTable(const CVantor& tournament);
+
+// The columns every form of the standings writes, and the cells of one row under them: place,
+// start number, name, rating, points, BH-C1, BH, SB, games, then one cell per round ("12w1":
+// against start number 12, with White, won; "3b½", "bye1", "-" for no game).
+enum EStandingsColumn : std::size_t
+{
+    PlaceColumn,
+    NumberColumn,
+    NameColumn,
+    RatingColumn,
+    PointsColumn,
+    GamesColumn = PointsColumn + 4,
+    FirstRoundColumn,
+};
+std::vector<std::string> StandingsHeader(int rounds);
+std::vector<std::string> StandingsCells(const CVantor& tournament, const CStandingsTable& table,
+                                        const CStandingsRow& row);

@@ -1,6 +1,7 @@
 #include "reports/WriteAudit.h"
 
 #include "pgn/TerminalText.h"
+#include "reports/EventTitle.h"
 #include "reports/PointsText.h"
 
 #include <array>
@@ -112,6 +113,12 @@ private:
 void WriteAudit(std::ostream& stream, const CVantor& tournament,
                 const std::vector<CRoundAudit>& audits)
 {
+    const CEvent& described = tournament.m_Event;
+    if (HasTitle(described))
+        stream << Titled(described,
+                         "audit after " +
+                             RoundOf(described, static_cast<int>(tournament.RoundsPlayed())))
+               << "\n\n";
     CAuditWriter writer(stream, tournament);
     bool anyEvent = false;
     for (const CRoundAudit& audit : audits)

@@ -5,17 +5,20 @@
 class CVantor;
 struct CStandingsTable;
 
-// The standings of the table as the director reads them: place, name (marked when the
-// participant has withdrawn), rating, points, BH-C1, BH, SB, games played and one cell per round
-// ("12w1": against the participant placed 12th, with White, won; "3b½", "bye1", "-" for no game).
+// The standings of the table as the director publishes them (the columns in StandingsTable.h),
+// headed by the event's title where the file names the event or its number of rounds.
 
-// Aligned columns under a header line, for printing or pasting as they are; names in UTF-8 are
-// aligned by characters, not bytes, and their control characters are written out.
+// Aligned columns for a terminal or a printed page (reports/TextTable.h), names with their
+// control characters written out (pgn/TerminalText.h); a withdrawn participant's name is marked
+// "(withdrawn)".
 void WriteStandingsText(std::ostream& stream, const CVantor& tournament,
                         const CStandingsTable& table);
 
-// Comma-separated values as spreadsheets read them: fields quoted where they must be, a name that
-// a spreadsheet would take for a formula made plain text, lines ended by CR LF, figures as plain
-// decimals with a dot.
+// CSV (reports/CsvCell.h): a byte-order mark, a Status column ("withdrawn") after the name, a name
+// that a spreadsheet would take for a formula made plain text.
 void WriteStandingsCsv(std::ostream& stream, const CVantor& tournament,
                        const CStandingsTable& table);
+
+// One self-contained HTML page: the standings and the crosstable (reports/HtmlPage.h).
+void WriteStandingsHtml(std::ostream& stream, const CVantor& tournament,
+                        const CStandingsTable& table);

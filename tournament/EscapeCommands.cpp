@@ -6,6 +6,7 @@
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
 
+#include <algorithm>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -25,7 +26,8 @@ const std::vector<std::string>& KnownCommands()
 {
     static const std::vector<std::string> commands = []
     {
-        std::vector<std::string> words{"new", "replace", "remove", "comeback", "Debug", "Seed"};
+        std::vector<std::string> words{"new",   "replace", "remove", "comeback",
+                                       "event", "rounds",  "Debug",  "Seed"};
         for (const auto& [word, weight] : WeightFields)
             words.emplace_back(word);
         return words;
@@ -39,7 +41,7 @@ bool CTournamentReading::ApplyEscape(const CPgnGame& escape)
 {
     const std::string& command = TagValue(escape, "%");
     const std::string& argument = TagValue(escape, command);
-    if (SetParameter(command, argument))
+    if (SetParameter(command, argument) || DescribeEvent(command, argument))
         return true;
     bool known = true;
     if (!ChangeParticipantList(command, argument, escape, known))
@@ -81,6 +83,40 @@ bool CTournamentReading::SetParameter(const std::string& keyword, const std::str
             return true;
         }
     return false;
+}
+
+// The event's name and number of rounds; the last line of each wins.
+bool CTournamentReading::DescribeEvent(const std::string& command, const std::string& value)
+{
+    CEvent& event = m_Tournament.m_Event;
+    if (command == "event")
+        event.m_Name = value;
+    else if (command != "rounds")
+        return false;
+    else
+    {
+        const std::int32_t rounds = ReadInteger(value);
+        const std::int32_t line = m_Reader.RecordLine();
+        if (!IsWholeInteger(value))
+            WarnNotWhole("argument of %rounds", value, std::to_string(rounds), line);
+        if (rounds < 1)
+            m_Reader.Warn(line, "%rounds " + Quoted(value) +
+                                    " says no number of rounds: the tournament has no last round");
+        event.m_Rounds = std::max(rounds, 0);
+        m_RoundsLine = line;
+    }
+    return true;
+}
+
+// A number of rounds that the rounds read already exceed is a slip in one or the other.
+void CTournamentReading::WarnAboutRoundsPlayed()
+{
+    const int rounds = m_Tournament.m_Event.m_Rounds;
+    const auto played = static_cast<int>(m_Tournament.RoundsPlayed());
+    if (rounds > 0 && played > rounds)
+        m_Reader.Warn(m_RoundsLine, "the file holds " + std::to_string(played) +
+                                        " rounds, more than the " + std::to_string(rounds) +
+                                        " that %rounds says the tournament has");
 }
 
 // known becomes false for a command word that changes no participant; false after a refusal.

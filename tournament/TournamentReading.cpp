@@ -36,17 +36,31 @@ bool CTournamentReading::ReadAll()
     CPgnGame record;
     while (m_Reader.ReadGame(record))
     {
-        if (record.count("%") != 0)
+        const bool game = record.count("%") == 0;
+        if (game && !m_GameRead)
         {
-            if (!ApplyEscape(record))
-                return false;
+            NoteEntries(); // those announced before the first game, as they stand
+            m_GameRead = true;
         }
-        else if (!AddGame(record))
+        if (!(game ? AddGame(record) : ApplyEscape(record)) || !IsWithinFieldLimit())
             return false;
-        if (!IsWithinFieldLimit())
-            return false;
+        if (m_GameRead)
+            NoteEntries();
     }
-    return m_Reader.IsOk();
+    if (!m_Reader.IsOk())
+        return false;
+    NoteEntries();
+    WarnAboutRoundsPlayed();
+    return true;
+}
+
+// Notes how the participants not yet noted entered: once for each, never again.
+void CTournamentReading::NoteEntries()
+{
+    std::vector<CEntry>& entries = m_Tournament.m_Entries;
+    const std::vector<CParticipant>& participants = m_Tournament.m_Participants;
+    for (std::size_t index = entries.size(); index < participants.size(); ++index)
+        entries.push_back({!m_GameRead, participants[index].m_Elo, participants[index].m_Name});
 }
 
 std::string CTournamentReading::NameOf(int index) const

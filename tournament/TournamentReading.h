@@ -53,9 +53,13 @@ private:
     void WarnAboutSecondGame(int player, int opponent, int round);
     bool IsFreeForAbsentee(int player, int round);
 
+    void NoteEntries();
+
     // The escape commands (EscapeCommands.cpp).
     bool ApplyEscape(const CPgnGame& escape);
     bool SetParameter(const std::string& keyword, const std::string& value);
+    bool DescribeEvent(const std::string& command, const std::string& value);
+    void WarnAboutRoundsPlayed();
     bool ChangeParticipantList(const std::string& command, const std::string& name,
                                const CPgnGame& escape, bool& known);
     void AddOrRate(const std::string& name, const std::string* ratingText);
@@ -66,8 +70,10 @@ private:
     CVantor& m_Tournament;
     CPgnReader& m_Reader;
     std::ostream& m_Console;
-    int m_LatestRound = 0;    // the greatest round named by a game's Round tag so far
-    bool m_Announces = false; // a %new was read: the file announces its participants
+    int m_LatestRound = 0;         // the greatest round named by a game's Round tag so far
+    bool m_Announces = false;      // a %new was read: the file announces its participants
+    bool m_GameRead = false;       // a game has been read: who enters now is a late entry
+    std::int32_t m_RoundsLine = 0; // where the number of rounds was set, 0 while it is not
     // The line of the game behind every stored history entry, by participant and round.
     std::vector<std::vector<std::int32_t>> m_GameLines;
 };

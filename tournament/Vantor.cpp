@@ -24,6 +24,8 @@ void CVantor::ResetToReservedRecords()
 {
     m_Participants.clear();
     m_Index.clear();
+    m_Entries.clear();
+    m_Event = CEvent{};
     GetIndex(PlaceholderName);
     GetIndex(ByeName);
     m_Participants[PlaceholderRecord].m_Absent = true;

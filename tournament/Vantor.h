@@ -14,8 +14,10 @@
 
 #include "pgn/Warnings.h"
 #include "tournament/CostTermData.h"
+#include "tournament/Event.h"
 #include "tournament/Parameters.h"
 #include "tournament/Participant.h"
+#include "tournament/StartNumbers.h"
 
 #include <cstdint>
 #include <iosfwd>
@@ -68,8 +70,10 @@ public:
     int PresentCount() const;
 
     CParameters m_Parameters;
+    CEvent m_Event;
     std::map<std::string, int> m_Index;
     std::vector<CParticipant> m_Participants;
+    std::vector<CEntry> m_Entries;   // by participant, as the reading noted them (StartNumbers.h)
     std::vector<int> m_Order;        // standings order; entries 0 and 1 hold 0 and 1
     std::vector<int> m_ScoreCount;   // present participants per score in half points
     std::uint32_t m_Window = 0;      // least number of nearest participants in a candidate list

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -60,29 +61,35 @@ const std::string Forfeits =
     "[PairedBlack \"Quin\"] 1-0\n"
     "[White \"Rolf\"][Black \"Sven\"][Round \"1.2\"][Result \"*\"][Forfeit \"--\"] *\n";
 
+// Too wide for a printed page in one table, the text puts the crosstable below the figures.
 const std::vector<CStandingsRun> Runs{
     {"text with forfeits",
      {},
      Forfeits,
-     "Place  Name  Rating  Points  BH-C1  BH  SB  Games  R1\n"
-     "    1  Pia        0       1      0   1   1      0  2+\n"
-     "    2  Quin       0       0      0   0   0      0  1-\n"
-     "    2  Rolf       0       0      0   0   0      0  2-\n"
-     "    2  Sven       0       0      0   0   0      0  2-\n"},
+     "Place  No.  Name  Rating  Points  BH-C1  BH  SB  Games  R1\n"
+     "    1    1  Pia        0       1      0   1   1      0  2+\n"
+     "    2    2  Quin       0       0      0   0   0      0  1-\n"
+     "    2    3  Rolf       0       0      0   0   0      0  4-\n"
+     "    2    4  Sven       0       0      0   0   0      0  3-\n"},
     {"text",
      {},
      SmallTournament,
-     "Place  Name                  Rating  Points  BH-C1   BH    SB  Games    R1   R2\n"
-     "    1  Li \"Ace\" Chen           1890     1.5    1.5    3  2.25      1  bye1  2w½\n"
-     "    2  Müller, Jörg            2105     1.5    1.5    2  1.25      2   3w1  1b½\n"
-     "    3  Ødegaard (withdrawn)    1980       0    1.5  1.5     0      1   2b0    -\n"},
+     "Place  No.  Name                  Rating  Points  BH-C1   BH    SB  Games\n"
+     "    1    3  Li \"Ace\" Chen           1890     1.5    1.5    3  2.25      1\n"
+     "    2    1  Müller, Jörg            2105     1.5    1.5    2  1.25      2\n"
+     "    3    2  Ødegaard (withdrawn)    1980       0    1.5  1.5     0      1\n"
+     "\n"
+     "Place  No.  Name                    R1   R2\n"
+     "    1    3  Li \"Ace\" Chen         bye1  1w½\n"
+     "    2    1  Müller, Jörg           2w1  3b½\n"
+     "    3    2  Ødegaard (withdrawn)   1b0    -\n"},
     {"CSV",
      {"--csv"},
      SmallTournament,
-     "Place,Name,Rating,Points,BH-C1,BH,SB,Games,R1,R2\r\n"
-     "1,\"Li \"\"Ace\"\" Chen\",1890,1.5,1.5,3,2.25,1,bye1,2w½\r\n"
-     "2,\"Müller, Jörg\",2105,1.5,1.5,2,1.25,2,3w1,1b½\r\n"
-     "3,Ødegaard (withdrawn),1980,0,1.5,1.5,0,1,2b0,-\r\n"},
+     "\xEF\xBB\xBFPlace,No.,Name,Status,Rating,Points,BH-C1,BH,SB,Games,R1,R2\r\n"
+     "1,3,\"Li \"\"Ace\"\" Chen\",,1890,1.5,1.5,3,2.25,1,bye1,1w½\r\n"
+     "2,1,\"Müller, Jörg\",,2105,1.5,1.5,2,1.25,2,2w1,3b½\r\n"
+     "3,2,Ødegaard,withdrawn,1980,0,1.5,1.5,0,1,1b0,-\r\n"},
     {"text of hostile names",
      {},
      HostileNames,
@@ -119,11 +126,13 @@ TEST(StandingsMode, PrintsTheStandingsAsTextOrCsv)
 
 using CsvRecord = std::vector<std::string>;
 
-// The records of CSV text whose fields need no quotes, as the simulation's names do.
+// The records of CSV text whose fields need no quotes, as the simulation's names do, after its
+// byte-order mark.
 std::vector<CsvRecord> SplitCsv(const std::string& text)
 {
     std::vector<CsvRecord> records;
-    std::istringstream lines(text);
+    EXPECT_TRUE(text.starts_with("\xEF\xBB\xBF"));
+    std::istringstream lines(text.substr(3));
     for (std::string line; std::getline(lines, line);)
     {
         line.pop_back(); // the CR of the line end
@@ -135,7 +144,17 @@ std::vector<CsvRecord> SplitCsv(const std::string& text)
     return records;
 }
 
-constexpr std::size_t FirstRoundField = 8;
+enum EField : std::size_t
+{
+    PlaceField,
+    NumberField,
+    NameField,
+    StatusField,
+    RatingField,
+    PointsField,
+    GamesField = PointsField + 4,
+    FirstRoundField,
+};
 
 // "12w1", "3b½", "bye1", "-".
 double CellPoints(const std::string& cell)
@@ -143,18 +162,20 @@ double CellPoints(const std::string& cell)
     return cell.ends_with("½") ? 0.5 : (cell.back() == '1' ? 1.0 : 0.0);
 }
 
-// A game's cell as the opponent's row must show it: "12w1" in the row placed 3rd is answered by
-// "3b0" in a row placed 12th.
+// A game's cell as the opponent's row must show it: "12w1" in the row of start number 3 is
+// answered by "3b0" in the row of start number 12.
 bool IsAnswered(const std::vector<CsvRecord>& rows, const CsvRecord& row, std::size_t field)
 {
     const std::string& cell = row[field];
     const std::size_t colour = cell.find_first_of("wb");
     const double points = 1.0 - CellPoints(cell);
-    const std::string answer = row[0] + (cell[colour] == 'w' ? "b" : "w") +
+    const std::string answer = row[NumberField] + (cell[colour] == 'w' ? "b" : "w") +
                                (points == 0.5 ? "½" : (points == 1.0 ? "1" : "0"));
     return std::any_of(rows.begin(), rows.end(),
-                       [&](const CsvRecord& other)
-                       { return other[0] == cell.substr(0, colour) && other[field] == answer; });
+                       [&](const CsvRecord& other) {
+                           return other[NumberField] == cell.substr(0, colour) &&
+                                  other[field] == answer;
+                       });
 }
 
 // Points and games agree with the cells, and every game is seen from both sides.
@@ -170,10 +191,11 @@ void ExpectConsistentCells(const std::vector<CsvRecord>& rows)
             if (std::isdigit(static_cast<unsigned char>(row[field][0])) == 0)
                 continue;
             ++games;
-            EXPECT_TRUE(IsAnswered(rows, row, field)) << row[1] << " R" << field - 7;
+            EXPECT_TRUE(IsAnswered(rows, row, field))
+                << row[NameField] << " R" << field - FirstRoundField + 1;
         }
-        EXPECT_EQ(std::stod(row[3]), points) << row[1];
-        EXPECT_EQ(std::stoi(row[7]), games) << row[1];
+        EXPECT_EQ(std::stod(row[PointsField]), points) << row[NameField];
+        EXPECT_EQ(std::stoi(row[GamesField]), games) << row[NameField];
     }
 }
 
@@ -181,14 +203,15 @@ void ExpectOrderAndPlaces(const std::vector<CsvRecord>& rows)
 {
     const auto figures = [](const CsvRecord& row)
     {
-        return std::make_tuple(std::stod(row[3]), std::stod(row[4]), std::stod(row[5]),
-                               std::stod(row[6]));
+        return std::make_tuple(std::stod(row[PointsField]), std::stod(row[PointsField + 1]),
+                               std::stod(row[PointsField + 2]), std::stod(row[PointsField + 3]));
     };
     for (std::size_t k = 0; k < rows.size(); ++k)
     {
         const bool shares = k > 0 && figures(rows[k - 1]) == figures(rows[k]);
-        EXPECT_TRUE(k == 0 || figures(rows[k - 1]) >= figures(rows[k])) << rows[k][1];
-        EXPECT_EQ(rows[k][0], shares ? rows[k - 1][0] : std::to_string(k + 1)) << rows[k][1];
+        EXPECT_TRUE(k == 0 || figures(rows[k - 1]) >= figures(rows[k])) << rows[k][NameField];
+        EXPECT_EQ(rows[k][PlaceField], shares ? rows[k - 1][PlaceField] : std::to_string(k + 1))
+            << rows[k][NameField];
     }
 }
 
@@ -201,23 +224,31 @@ TEST(StandingsMode, ASimulatedTournamentReadsBackWholeAndInOrder)
     ASSERT_EQ(run.m_Status, 0) << run.m_Stderr;
     std::vector<CsvRecord> rows = SplitCsv(run.m_Stdout);
     ASSERT_FALSE(rows.empty());
-    EXPECT_EQ(rows.front(), (CsvRecord{"Place", "Name", "Rating", "Points", "BH-C1", "BH", "SB",
-                                       "Games", "R1", "R2", "R3", "R4", "R5", "R6", "R7"}));
+    EXPECT_EQ(rows.front(),
+              (CsvRecord{"Place", "No.", "Name", "Status", "Rating", "Points", "BH-C1", "BH", "SB",
+                         "Games", "R1", "R2", "R3", "R4", "R5", "R6", "R7"}));
     rows.erase(rows.begin());
 
     // The simulation enters Player 41 late, withdraws Player 14 for good and lets Player 21 miss
-    // a round.
-    std::multiset<std::string> names;
+    // a round. The others are numbered by rating, and the late entry after them.
+    std::map<int, const CsvRecord*> numbered;
+    std::set<std::string> names;
     std::set<std::string> withdrawn;
     for (const CsvRecord& row : rows)
     {
-        ASSERT_EQ(row.size(), FirstRoundField + 7) << row[1];
-        const std::size_t mark = row[1].find(" (withdrawn)");
-        names.insert(row[1].substr(0, mark));
-        if (mark != std::string::npos)
-            withdrawn.insert(row[1].substr(0, mark));
+        ASSERT_EQ(row.size(), FirstRoundField + 7) << row[NameField];
+        numbered[std::stoi(row[NumberField])] = &row;
+        names.insert(row[NameField]);
+        if (row[StatusField] == "withdrawn")
+            withdrawn.insert(row[NameField]);
     }
-    std::multiset<std::string> entered;
+    ASSERT_EQ(numbered.size(), 41U);
+    EXPECT_EQ(numbered.begin()->first, 1);
+    EXPECT_EQ((*numbered[41])[NameField], "Player 41");
+    for (int number = 2; number <= 40; ++number)
+        EXPECT_GE(std::stoi((*numbered[number - 1])[RatingField]),
+                  std::stoi((*numbered[number])[RatingField]));
+    std::set<std::string> entered;
     for (int k = 1; k <= 41; ++k)
         entered.insert("Player " + std::to_string(k));
     EXPECT_EQ(names, entered);

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Tables for a terminal and a printed page: columns aligned by what a terminal shows (never by
+// bytes), names to the left and everything else to the right, two blanks between columns, and no
+// line wider than the page where the table can help it. A table too wide for the page is written
+// in blocks, one after the other, each repeating the key columns (the ones that say whose row it
+// is) and holding whole sections of the others where they fit; a name longer than still fits is
+// cut, with an ellipsis.
+
+// A cell: its text and, for a name, a mark that follows it and is never cut ("(withdrawn)").
+struct CTextCell
+{
+    CTextCell(std::string text, std::string mark = {})
+        : m_Text(std::move(text)), m_Mark(std::move(mark))
+    {
+    }
+    CTextCell(const char* text) : m_Text(text) {}
+
+    std::string m_Text;
+    std::string m_Mark;
+};
+
+using CTextRow = std::vector<CTextCell>;
+
+struct CTextColumn
+{
+    std::string m_Header;
+    bool m_Name = false; // aligned left, and cut when the page needs it
+};
+
+struct CTextTableShape
+{
+    std::vector<CTextColumn> m_Columns;
+    std::size_t m_KeyColumns = 0; // the first columns, repeated in every block
+    // Where each section of the other columns begins; a section is split only when it alone does
+    // not fit the page beside the key columns. Empty: all of them form one section.
+    std::vector<std::size_t> m_SectionStarts;
+};
+
+// A printed page of A4 in a fixed-width font of ten points.
+inline constexpr std::size_t PageWidth = 80;
+
+// The rows come from rows(k) for k from 0 to rowCount - 1, which is called more than once per
+// row: building every row again costs less than holding all of a large field in memory.
+void WriteTextTable(std::ostream& stream, const CTextTableShape& shape, std::size_t rowCount,
+                    const std::function<CTextRow(std::size_t)>& rows);
