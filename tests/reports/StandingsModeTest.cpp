@@ -93,19 +93,19 @@ const std::vector<CStandingsRun> Runs{
     {"text of hostile names",
      {},
      HostileNames,
-     "Place  Name       Rating  Points  BH-C1  BH  SB  Games   R1\n"
-     "    1  =1+1            0       1      0   0   0      1  3w1\n"
-     "    1  @Bob            0       1      0   0   0      1  3b1\n"
-     "    3  -Anna           0       0      0   1   0      1  1b0\n"
-     "    3  Up\\x1B[1A       0       0      0   1   0      1  1w0\n"},
+     "Place  No.  Name       Rating  Points  BH-C1  BH  SB  Games   R1\n"
+     "    1    1  =1+1            0       1      0   0   0      1  2w1\n"
+     "    1    3  @Bob            0       1      0   0   0      1  4b1\n"
+     "    3    2  -Anna           0       0      0   1   0      1  1b0\n"
+     "    3    4  Up\\x1B[1A       0       0      0   1   0      1  3w0\n"},
     {"CSV of hostile names",
      {"--csv"},
      HostileNames,
-     "Place,Name,Rating,Points,BH-C1,BH,SB,Games,R1\r\n"
-     "1,'=1+1,0,1,0,0,0,1,3w1\r\n"
-     "1,'@Bob,0,1,0,0,0,1,3b1\r\n"
-     "3,'-Anna,0,0,0,1,0,1,1b0\r\n"
-     "3,Up\x1B[1A,0,0,0,1,0,1,1w0\r\n"},
+     "\xEF\xBB\xBFPlace,No.,Name,Status,Rating,Points,BH-C1,BH,SB,Games,R1\r\n"
+     "1,1,'=1+1,,0,1,0,0,0,1,2w1\r\n"
+     "1,3,'@Bob,,0,1,0,0,0,1,4b1\r\n"
+     "3,2,'-Anna,,0,0,0,1,0,1,1b0\r\n"
+     "3,4,Up\x1B[1A,,0,0,0,1,0,1,3w0\r\n"},
 };
 
 TEST(StandingsMode, PrintsTheStandingsAsTextOrCsv)
