@@ -59,9 +59,7 @@ public:
             ++m_Audit.m_Counts.m_Byes;
             break;
         case ERoundKind::Played:
-            AuditPairing(board.m_Board);
-            AuditColours(board.m_Board.m_White, true);
-            AuditColours(board.m_Board.m_Black, false);
+            AuditGame(board.m_Board);
             break;
         default:
             // Neither played: the pairing is audited, no colour was given.
@@ -105,6 +103,27 @@ private:
             Add({EAuditEvent::DifferentScores, board.m_White, board.m_Black, {white, black}, {}});
             m_Audit.m_Counts.m_ScoreDifferences += std::abs(white - black);
         }
+    }
+
+    // A game of a round played that only one side's record holds is said to be one-sided: the
+    // other side has another game of that round, or none, and no colour from this one.
+    void AuditGame(const CBoard& board)
+    {
+        const bool whiteHolds =
+            EntryOfRound(Record(m_Tournament, board.m_White), Round()).m_Opponent == board.m_Black;
+        const bool blackHolds =
+            EntryOfRound(Record(m_Tournament, board.m_Black), Round()).m_Opponent == board.m_White;
+        if (whiteHolds != blackHolds)
+            Add({EAuditEvent::OneSidedGame,
+                 board.m_White,
+                 board.m_Black,
+                 {whiteHolds ? 1 : 0, 0},
+                 {}});
+        AuditPairing(board);
+        if (whiteHolds || !blackHolds)
+            AuditColours(board.m_White, true);
+        if (blackHolds || !whiteHolds)
+            AuditColours(board.m_Black, false);
     }
 
     // Colours count games against participants only, as the pairing cost counts them: byes and

@@ -17,8 +17,9 @@ enum class EAuditEvent
     ColourImbalance, // more than two games more with one colour than with the other, after it
     ThirdColour,     // the same colour as in the participant's two games before
     DifferentScores, // a board between participants with different scores before the round
+    OneSidedGame,    // a game that only one of its two players' records holds in that round
 };
-inline constexpr std::size_t AuditEventKinds = 5;
+inline constexpr std::size_t AuditEventKinds = 6;
 
 struct CAuditEvent
 {
@@ -27,7 +28,8 @@ struct CAuditEvent
     int m_Opponent = 0;    // Black of a board event, else 0
     // DifferentScores: White's and Black's scores in half points; ColourImbalance: the games
     // with White and with Black after the round; ThirdColour: the colour, 1 White or 0 Black;
-    // SecondBye: 1 when a forfeit win is among the earlier rounds.
+    // SecondBye: 1 when a forfeit win is among the earlier rounds; OneSidedGame: 1 when White's
+    // record holds the game, 0 when Black's does.
     std::array<int, 2> m_Figures{};
     // Rematch: the rounds of the earlier meetings; SecondBye: of the earlier byes and forfeit
     // wins; ThirdColour: of the three games.

@@ -128,12 +128,27 @@ void NumberPlaces(CStandingsTable& table)
     }
 }
 
-// "12w1" a game against start number 12, "12+" a forfeit won against him, "12-" a forfeit lost
-// (or both absent), "bye1" a bye, "-" no game.
-std::string RoundCell(const CStandingsTable& table, const CParticipant& participant, int round)
+// Whether the participant's game of round names an opponent whose own record of that round
+// holds another game, or none: a second game of the opponent in the round replaced it on his
+// side, or games without a Round tag fell into different rounds of the two. It counts for this
+// participant only.
+bool IsOneSided(const Participants& participants, int index, const CRoundOutcome& outcome,
+                int round)
+{
+    return outcome.m_Opponent != index &&
+           EntryOfRound(participants[static_cast<std::size_t>(outcome.m_Opponent)], round)
+                   .m_Opponent != index;
+}
+
+// "12w1" a game against start number 12 ("12b0?" one that only this participant's record holds),
+// "12+" a forfeit won against him, "12-" a forfeit lost (or both absent), "bye1" a bye, "-" no
+// game.
+std::string RoundCell(const Participants& participants, const CStandingsTable& table, int index,
+                      int round)
 {
     static constexpr std::array<const char*, 3> Results{"0", "½", "1"};
-    const CRoundOutcome outcome = RoundOutcome(participant, round);
+    const CRoundOutcome outcome =
+        RoundOutcome(participants[static_cast<std::size_t>(index)], round);
     const std::string result = Results[static_cast<std::size_t>(outcome.m_Points)];
     const auto number = [&]
     {
@@ -148,7 +163,8 @@ std::string RoundCell(const CStandingsTable& table, const CParticipant& particip
     case ERoundKind::RequestedBye:
         return "bye" + result;
     case ERoundKind::Played:
-        return number() + (outcome.m_White ? "w" : "b") + result;
+        return number() + (outcome.m_White ? "w" : "b") + result +
+               (IsOneSided(participants, index, outcome, round) ? "?" : "");
     case ERoundKind::ForfeitWin:
         return number() + "+";
     case ERoundKind::ForfeitLoss:
@@ -197,6 +213,6 @@ std::vector<std::string> StandingsCells(const CVantor& tournament, const CStandi
                                    QuartersText(row.m_SonnebornBerger),
                                    std::to_string(row.m_Games)};
     for (int round = 1; round <= table.m_Rounds; ++round)
-        cells.push_back(RoundCell(table, participant, round));
+        cells.push_back(RoundCell(tournament.m_Participants, table, row.m_Participant, round));
     return cells;
 }

@@ -58,6 +58,10 @@ public:
                      << (first == 1 ? "White" : "Black") << " in " << RoundList(event.m_Rounds)
                      << ")";
             break;
+        case EAuditEvent::OneSidedGame:
+            m_Stream << "one-sided game: " << name << " - " << Name(event.m_Opponent) << " (in "
+                     << (first == 1 ? name : Name(event.m_Opponent)) << "'s record only)";
+            break;
         case EAuditEvent::DifferentScores:
             m_Stream << "different scores: " << name << " " << HalfPointsText(first) << " - "
                      << Name(event.m_Opponent) << " " << HalfPointsText(second) << " (difference "

@@ -79,11 +79,30 @@ void CTournamentReading::WarnAboutSecondGame(int player, int opponent, int round
     const std::int32_t earlier = GameLine(player, round);
     if (earlier == 0)
         return;
-    m_Reader.Warn(m_Reader.RecordLine(),
-                  Quoted(NameOf(player)) + " has two games in round " + std::to_string(round) +
-                      " (lines " + std::to_string(earlier) + " and " +
-                      std::to_string(m_Reader.RecordLine()) + "): the later one, against " +
-                      Quoted(NameOf(opponent)) + ", counts");
+    m_Reader.Warn(m_Reader.RecordLine(), Quoted(NameOf(player)) + " has two games in round " +
+                                             std::to_string(round) + " (lines " +
+                                             std::to_string(earlier) + " and " +
+                                             std::to_string(m_Reader.RecordLine()) +
+                                             FateOfTwoGames(player, opponent, round));
+}
+
+// The later game replaces the earlier one in the player's record only: the earlier opponent's
+// record may still hold it, and then it counts for him (the reports show it as one-sided).
+std::string CTournamentReading::FateOfTwoGames(int player, int opponent, int round)
+{
+    const int earlier = EntryOfRound(Record(player), round).m_Opponent;
+    if (earlier == opponent)
+        return "), both against " + Quoted(NameOf(opponent)) + ": the later one counts";
+    const std::string later = "): the later one, against " + Quoted(NameOf(opponent)) + ", counts";
+    if (earlier == ByeRecord)
+        return later + "; the earlier one, a bye, counts no more";
+    if (earlier < FirstParticipant)
+        return later;
+    const std::string forPlayer = later + " for " + Quoted(NameOf(player));
+    if (earlier != player && EntryOfRound(Record(earlier), round).m_Opponent == player)
+        return forPlayer + "; the earlier one still counts for " + Quoted(NameOf(earlier));
+    return forPlayer + "; the earlier one, against " + Quoted(NameOf(earlier)) +
+           ", counts for nobody";
 }
 
 // One who did not come has no game in that round: a game of his in it, before or after, is the

@@ -51,6 +51,7 @@ private:
     void WarnAboutRound(const std::string& text, int round);
     void WarnAboutMeeting(int white, int black, int round);
     void WarnAboutSecondGame(int player, int opponent, int round);
+    std::string FateOfTwoGames(int player, int opponent, int round);
     bool IsFreeForAbsentee(int player, int round);
 
     void NoteEntries();

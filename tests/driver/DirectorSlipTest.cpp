@@ -128,10 +128,19 @@ std::vector<CSlip> Slips()
          first + GameText("Adler, Maren", "Brandt, Oskar", "1.4"),
          W +
              "25: \"Adler, Maren\" has two games in round 1 (lines 7 and 25): the later one, "
-             "against \"Brandt, Oskar\", counts\n" +
+             "against \"Brandt, Oskar\", counts for \"Adler, Maren\"; the earlier one still "
+             "counts for \"Dorn, Lukas\"\n" +
              W +
              "25: \"Brandt, Oskar\" has two games in round 1 (lines 13 and 25): the later "
-             "one, against \"Adler, Maren\", counts\n"},
+             "one, against \"Adler, Maren\", counts for \"Brandt, Oskar\"; the earlier one "
+             "still counts for \"M\xC3\xBCller, Jan\"\n"},
+        {"a game entered twice", first + GameText("Adler, Maren", "Dorn, Lukas", "1.1", "0-1"),
+         W +
+             "25: \"Adler, Maren\" has two games in round 1 (lines 7 and 25), both against "
+             "\"Dorn, Lukas\": the later one counts\n" +
+             W +
+             "25: \"Dorn, Lukas\" has two games in round 1 (lines 7 and 25), both against "
+             "\"Adler, Maren\": the later one counts\n"},
         {"a rematch", first + GameText("Dorn, Lukas", "Adler, Maren", "2.1"),
          W + "25: \"Dorn, Lukas\" and \"Adler, Maren\" meet again: they met in round 1\n"},
         {"a round typed 12 for 2", first + GameText("Dorn, Lukas", "Brandt, Oskar", "12.1"),

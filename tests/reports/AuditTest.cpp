@@ -128,6 +128,25 @@ TEST(Audit, ReportsEveryKindOfEventWithItsRoundAndParticipants)
     }
 }
 
+// Bea's and Dee's records hold games that Ann and Cid replaced by their game against each other.
+TEST(Audit, SaysWhichGamesOnlyOneSideHolds)
+{
+    const CTemporaryFolder folder;
+    const std::string input =
+        folder.Write("in.pgn", "[White \"Ann\"][Black \"Bea\"][Round \"1\"][Result \"1-0\"] 1-0\n"
+                               "[White \"Cid\"][Black \"Dee\"][Round \"1\"][Result \"0-1\"] 0-1\n"
+                               "[White \"Ann\"][Black \"Cid\"][Round \"1\"][Result \"1-0\"] 1-0\n");
+    const CVantorRun run = RunVantor({"--audit", input}, folder);
+    EXPECT_EQ(run.m_Status, 0);
+    const std::vector<std::string> lines = Lines(run.m_Stdout);
+    ASSERT_GE(lines.size(), 2u) << run.m_Stdout;
+    EXPECT_EQ(lines[0], "round 1: one-sided game: Ann - Bea (in Bea's record only)");
+    EXPECT_EQ(lines[1], "round 1: one-sided game: Cid - Dee (in Dee's record only)");
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line.starts_with("round 1:"); }),
+              2);
+}
+
 TEST(Audit, AnUnreadableInputEndsWithStatusOneAndNoReport)
 {
     const CTemporaryFolder folder;
