@@ -41,6 +41,8 @@ int RunStandings(const CModeRun& run);
 // Audits every round, and the one the pairing run would write next, against the basic rules of
 // the Swiss system.
 int RunAudit(const CModeRun& run);
+// Lists the boards of a round file of the tournament, to post on the wall and on the web.
+int RunPairings(const CModeRun& run);
 int PrintHelp(const CModeRun& run);
 int PrintVersion(const CModeRun& run);
 
@@ -122,6 +124,14 @@ inline constexpr CRunMode RunModes[] = {
      .m_Help = "check every round, and the next one, against the basic Swiss rules",
      .m_Input = EInput::WithoutMessages,
      .m_Run = RunAudit},
+    {.m_Option = "--pairings",
+     .m_Formats = FormatBit(EFormat::Csv) | FormatBit(EFormat::Html),
+     .m_Arguments = "<input pgn file> <round pgn file>",
+     .m_LeastArguments = 2,
+     .m_MostArguments = 2,
+     .m_Help = "list the boards of the round file, as text, CSV or a web page",
+     .m_Input = EInput::WithoutMessages,
+     .m_Run = RunPairings},
     {.m_Option = "--help", .m_Run = PrintHelp},
     {.m_Option = "--version", .m_Run = PrintVersion},
 };

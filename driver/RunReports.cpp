@@ -1,9 +1,11 @@
 #include "driver/ReadInput.h"
 #include "driver/RunModes.h"
 #include "pgn/TerminalText.h"
+#include "reports/PairingList.h"
 #include "reports/RoundAudit.h"
 #include "reports/StandingsTable.h"
 #include "reports/WriteAudit.h"
+#include "reports/WritePairings.h"
 #include "reports/WriteStandings.h"
 #include "search/Pair.h"
 #include "tournament/ReservedRecords.h"
@@ -65,5 +67,30 @@ int RunAudit(const CModeRun& run)
     if (!IsOver(run.m_Tournament.m_Event, static_cast<int>(run.m_Tournament.RoundsPlayed())))
         PairNextRound(run.m_Tournament, round, Nowhere());
     WriteAudit(std::cout, run.m_Tournament, AuditTournament(run.m_Tournament));
+    return 0;
+}
+
+int RunPairings(const CModeRun& run)
+{
+    CWarnings warnings(std::cerr);
+    CPairingList list;
+    const EReading reading =
+        ReadPairingList(run.m_Line.m_Arguments[1], run.m_Tournament, warnings, list);
+    warnings.Finish();
+    if (reading != EReading::Read)
+        return Fail(reading == EReading::CannotOpen ? EFailure::UnreadableInput
+                                                    : EFailure::RefusedInput);
+    switch (run.m_Line.m_Format)
+    {
+    case EFormat::Text:
+        WritePairingsText(std::cout, run.m_Tournament, list);
+        break;
+    case EFormat::Csv:
+        WritePairingsCsv(std::cout, run.m_Tournament, list);
+        break;
+    case EFormat::Html:
+        WritePairingsHtml(std::cout, run.m_Tournament, list);
+        break;
+    }
     return 0;
 }

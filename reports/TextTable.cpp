@@ -62,20 +62,24 @@ void SplitSection(const CTextTableShape& shape, const Widths& widths, std::size_
     }
 }
 
+// The table whole where it fits, else each section in blocks of its own; a section is split only
+// where cutting the longest names by a quarter would not make it fit.
 std::vector<Block> PlanBlocks(const CTextTableShape& shape, const Widths& widths)
 {
     const std::size_t columns = shape.m_Columns.size();
     const Block whole = BlockOf(shape, shape.m_KeyColumns, columns);
-    if (LineWidth(widths, whole) <= PageWidth || shape.m_KeyColumns == columns)
+    if (LineWidth(widths, whole) <= PageWidth || shape.m_SectionStarts.empty())
         return {whole};
-    std::vector<std::size_t> starts = shape.m_SectionStarts;
-    if (starts.empty())
-        starts.push_back(shape.m_KeyColumns);
+    const std::vector<std::size_t>& starts = shape.m_SectionStarts;
+    Widths cut = widths;
+    for (std::size_t column = 0; column < columns; ++column)
+        if (shape.m_Columns[column].m_Name)
+            cut[column] = std::max(std::min(cut[column], ShortestName), cut[column] * 3 / 4);
     std::vector<Block> blocks;
     for (std::size_t section = 0; section < starts.size(); ++section)
     {
         const std::size_t last = section + 1 < starts.size() ? starts[section + 1] : columns;
-        SplitSection(shape, widths, starts[section], last, blocks);
+        SplitSection(shape, cut, starts[section], last, blocks);
     }
     return blocks;
 }

@@ -40,7 +40,8 @@ struct CTextTableShape
     std::vector<CTextColumn> m_Columns;
     std::size_t m_KeyColumns = 0; // the first columns, repeated in every block
     // Where each section of the other columns begins; a section is split only when it alone does
-    // not fit the page beside the key columns. Empty: all of them form one section.
+    // not fit the page beside the key columns. Empty: the table is never split, only its names
+    // are cut.
     std::vector<std::size_t> m_SectionStarts;
 };
 
