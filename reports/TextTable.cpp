@@ -131,8 +131,8 @@ void WriteLine(std::ostream& stream, const CTextTableShape& shape, const Widths&
 }
 } // namespace
 
-void WriteTextTable(std::ostream& stream, const CTextTableShape& shape, std::size_t rowCount,
-                    const std::function<CTextRow(std::size_t)>& rows)
+void WriteTextTable(std::ostream& stream, const CTextTableShape& shape,
+                    const std::vector<CTextRow>& rows)
 {
     CTextRow header;
     for (const CTextColumn& column : shape.m_Columns)
@@ -145,8 +145,8 @@ void WriteTextTable(std::ostream& stream, const CTextTableShape& shape, std::siz
                                                           DisplayWidth(row[column].m_Mark));
     };
     widen(header);
-    for (std::size_t k = 0; k < rowCount; ++k)
-        widen(rows(k));
+    for (const CTextRow& row : rows)
+        widen(row);
     const std::vector<Block> blocks = PlanBlocks(shape, widths);
     CutNames(shape, blocks, widths);
     for (const Block& block : blocks)
@@ -154,7 +154,7 @@ void WriteTextTable(std::ostream& stream, const CTextTableShape& shape, std::siz
         if (&block != &blocks.front())
             stream << '\n';
         WriteLine(stream, shape, widths, block, header);
-        for (std::size_t k = 0; k < rowCount; ++k)
-            WriteLine(stream, shape, widths, block, rows(k));
+        for (const CTextRow& row : rows)
+            WriteLine(stream, shape, widths, block, row);
     }
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <iosfwd>
 #include <string>
 #include <utility>
@@ -48,7 +47,7 @@ struct CTextTableShape
 // A printed page of A4 in a fixed-width font of ten points.
 inline constexpr std::size_t PageWidth = 80;
 
-// The rows come from rows(k) for k from 0 to rowCount - 1, which is called more than once per
-// row: building every row again costs less than holding all of a large field in memory.
-void WriteTextTable(std::ostream& stream, const CTextTableShape& shape, std::size_t rowCount,
-                    const std::function<CTextRow(std::size_t)>& rows);
+// The rows are built once and held: a table in blocks writes each row more than once, and a
+// crosstable cell costs more to work out than to keep.
+void WriteTextTable(std::ostream& stream, const CTextTableShape& shape,
+                    const std::vector<CTextRow>& rows);

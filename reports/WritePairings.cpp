@@ -28,15 +28,16 @@ void WritePairingsText(std::ostream& stream, const CVantor& tournament, const CP
                                 0,
                                 {}};
     const std::vector<int> numbers = StartNumbers(tournament);
-    WriteTextTable(stream, shape, list.m_Boards.size(),
-                   [&](std::size_t k)
-                   {
-                       std::vector<std::string> cells =
-                           BoardCells(tournament, numbers, list.m_Boards[k]);
-                       for (const std::size_t name : {WhiteNameColumn, BlackNameColumn})
-                           cells[name] = TerminalText(cells[name]);
-                       return CTextRow(cells.begin(), cells.end());
-                   });
+    std::vector<CTextRow> rows;
+    for (const CListedBoard& board : list.m_Boards)
+    {
+        std::vector<std::string> cells = BoardCells(tournament, numbers, board);
+        for (const std::size_t name : {WhiteNameColumn, BlackNameColumn})
+            cells[name] = TerminalText(cells[name]);
+        rows.emplace_back(std::make_move_iterator(cells.begin()),
+                          std::make_move_iterator(cells.end()));
+    }
+    WriteTextTable(stream, shape, rows);
     stream.flush();
 }
 

@@ -41,18 +41,18 @@ void WriteStandingsText(std::ostream& stream, const CVantor& tournament,
 {
     if (HasTitle(tournament.m_Event))
         stream << TerminalText(Title(tournament, table)) << "\n\n";
-    WriteTextTable(stream, TextShape(table.m_Rounds), table.m_Rows.size(),
-                   [&](std::size_t k)
-                   {
-                       const CStandingsRow& row = table.m_Rows[k];
-                       const std::vector<std::string> cells =
-                           StandingsCells(tournament, table, row);
-                       CTextRow text(cells.begin(), cells.end());
-                       text[NameColumn].m_Text = TerminalText(cells[NameColumn]);
-                       if (ParticipantOf(tournament, row).m_Absent)
-                           text[NameColumn].m_Mark = " (withdrawn)";
-                       return text;
-                   });
+    std::vector<CTextRow> rows;
+    rows.reserve(table.m_Rows.size());
+    for (const CStandingsRow& row : table.m_Rows)
+    {
+        std::vector<std::string> cells = StandingsCells(tournament, table, row);
+        cells[NameColumn] = TerminalText(cells[NameColumn]);
+        rows.emplace_back(std::make_move_iterator(cells.begin()),
+                          std::make_move_iterator(cells.end()));
+        if (ParticipantOf(tournament, row).m_Absent)
+            rows.back()[NameColumn].m_Mark = " (withdrawn)";
+    }
+    WriteTextTable(stream, TextShape(table.m_Rounds), rows);
     stream.flush();
 }
 

@@ -15,7 +15,8 @@ constexpr int RoundsOnPortrait = 4;
 
 constexpr std::string_view Notes =
     "Players equal in points, BH-C1, BH and SB share a place. A round's cell names the opponent "
-    "by start number (No.), the colour (w White, b Black) and the result; bye: a bye; -: no game.";
+    "by start number (No.), the colour (w White, b Black) and the result; 12+ and 12-: a forfeit "
+    "won or lost against No. 12; bye: a bye; -: no game.";
 
 CHtmlColumns Columns(const std::vector<std::string>& header)
 {
