@@ -110,3 +110,26 @@ TEST(Publish, ARoundFileOfAnotherTournamentIsRefused)
     }
 }
 } // namespace
+
+namespace
+{
+// After the last round that %rounds gives, the standings are final, the audit looks at no next
+// round, and a pairing run is refused with one line and writes nothing.
+TEST(Publish, TheLastRoundEndsTheEvent)
+{
+    const CTemporaryFolder folder;
+    const std::string input =
+        folder.Write("t.pgn", ReadFile(InSample("tournament.pgn")) + "%rounds \"3\"\n");
+    const CVantorRun pairing = RunVantor({input, folder.Path("next.pgn")}, folder);
+    EXPECT_EQ(pairing.m_Status, 1);
+    EXPECT_EQ(pairing.m_Stderr, "Nothing to pair: " + input + " holds all 3 rounds of the event\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("next.pgn")));
+
+    const CVantorRun standings = RunVantor({"--standings", input}, folder);
+    EXPECT_TRUE(
+        standings.m_Stdout.starts_with("Spring Open 2026: final standings after round 3 of 3\n\n"));
+    const CVantorRun audit = RunVantor({"--audit", input}, folder);
+    EXPECT_TRUE(audit.m_Stdout.starts_with("Spring Open 2026: audit after round 3 of 3\n"));
+    EXPECT_EQ(audit.m_Stdout.find("next round"), std::string::npos);
+}
+} // namespace
