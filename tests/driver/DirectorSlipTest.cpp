@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -56,15 +58,18 @@ struct CSlip
 const std::string W = "warning: file F line ";
 const std::string Refusal = "info string PGN-Parser: file F line ";
 
-// The first fifty warnings of UnknownRemovals(50 + more), then the count of the rest.
-std::string FiftyShown(int more)
+// The warnings of UnknownRemovals(count): the first fifty, then the count of the rest.
+std::string RemovalWarnings(int count)
 {
     std::string text;
-    for (int k = 0; k < 50; ++k)
+    for (int k = 0; k < std::min(count, 50); ++k)
         text += W + std::to_string(25 + k) + ": %remove \"Nobody " + std::to_string(k) +
                 "\" names no participant: a new participant was created, absent\n";
-    return text + "warning: " + std::to_string(more) +
-           (more == 1 ? " more warning not shown\n" : " more warnings not shown\n");
+    const int more = count - 50;
+    if (more > 0)
+        text += "warning: " + std::to_string(more) +
+                (more == 1 ? " more warning not shown\n" : " more warnings not shown\n");
+    return text;
 }
 
 std::vector<CSlip> Slips()
@@ -164,11 +169,12 @@ std::vector<CSlip> Slips()
         {"an empty file", "", W + "1: nobody to pair: no participant is present at the end\n"},
         {"the next round of games without Round beyond the limit", ManyGamesWithoutRound(1001), "",
          true},
-        {"more warnings than are shown", UnknownRemovals(53), FiftyShown(3)},
-        {"one warning more than are shown", UnknownRemovals(51), FiftyShown(1)},
+        {"more warnings than are shown", UnknownRemovals(53), RemovalWarnings(53)},
+        {"one warning more than are shown", UnknownRemovals(51), RemovalWarnings(51)},
         {"one of each in the summary", GameText("Ann", "BYE", "1") + "%Seed \"x\"\n",
          W + "7: argument of %Seed \"x\" does not read wholly as a number: read as 0\n", false,
          ": 1 participant, 1 present, 1 round, 1 warning\n"},
+        {"as many warnings as are shown", UnknownRemovals(50), RemovalWarnings(50)},
     };
 }
 

@@ -387,11 +387,18 @@ TEST_F(HostileInput, AConsoleThatHasGoneAwayDoesNotStopTheRound)
     EXPECT_EQ(written.size(), 10u);
 }
 
-TEST_F(HostileInput, AFieldBeyondThirtyThousandParticipantsIsRefused)
+TEST_F(HostileInput, ThirtyThousandParticipantsAreReadOneMoreIsRefused)
 {
     Names names;
-    for (int k = 0; k <= 30000; ++k)
+    for (int k = 0; k < 30000; ++k)
         names.push_back(std::to_string(k));
+    // Read, not paired: the check says what it read.
+    const CVantorRun check =
+        RunVantor({"--check", m_Folder.Write("in.pgn", NewLines(names))}, m_Folder);
+    EXPECT_EQ(check.m_Status, 0) << check.m_Stderr;
+    EXPECT_NE(check.m_Stdout.find(": 30000 participants, 30000 present"), std::string::npos)
+        << check.m_Stdout;
+    names.push_back("30000");
     ExpectRefused(Run(NewLines(names)), "more than 30000 participants");
 }
 } // namespace

@@ -1,4 +1,5 @@
 #include "driver/ReadInput.h"
+#include "support/GameText.h"
 #include "support/ReadBoardNames.h"
 #include "support/RunVantor.h"
 #include "support/TemporaryFolder.h"
@@ -145,6 +146,71 @@ TEST(Audit, SaysWhichGamesOnlyOneSideHolds)
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
                             [](const std::string& line) { return line.starts_with("round 1:"); }),
               2);
+}
+
+// The rules as the README states them, each on a file made for it: the event lines of the kinds
+// named, in the rounds played (the next round is the search's, audited above and below).
+struct CAuditRule
+{
+    const char* m_What;
+    std::string m_File;
+    int m_Played;
+    std::vector<std::string> m_Kinds;
+    std::vector<std::string> m_Lines;
+};
+
+std::string Announce(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += "%new \"" + name + "\" \"1500\"\n";
+    return text;
+}
+
+const CAuditRule AuditRules[] = {
+    // A's and X's later game of round 1 replaced the earlier one in their own histories only.
+    {"a meeting that only one of the two histories holds is a rematch",
+     Announce({"A", "B", "C", "X", "Y", "Z"}) + GameText("A", "B", "1.1") +
+         GameText("X", "Y", "1.2") + GameText("A", "C", "1.3") + GameText("X", "Z", "1.4") +
+         GameText("B", "A", "2.1") + GameText("X", "Y", "2.2") + GameText("C", "Z", "2.3"),
+     2,
+     {"rematch"},
+     {"round 2: rematch: B - A (met in round 1)", "round 2: rematch: X - Y (met in round 1)"}},
+    {"a round without a game is no bye",
+     Announce({"A", "B", "C", "D", "E"}) + GameText("A", "B", "1.1") + GameText("C", "D", "1.2") +
+         GameText("A", "C", "2.1") + GameText("B", "D", "2.2") + GameText("E", "BYE", "2.3") +
+         GameText("A", "D", "3.1") + GameText("B", "C", "3.2") + GameText("E", "BYE", "3.3"),
+     3,
+     {"second bye"},
+     {"round 3: second bye: E (had the bye in round 2)"}},
+    // P: White, the bye, White, White; Q: White, Black, White, White.
+    {"colours count games only, and the other colour ends a run",
+     Announce({"P", "Q", "O1", "O2", "O3", "O4", "O5", "O6", "O7"}) + GameText("P", "O1", "1.1") +
+         GameText("Q", "O2", "1.2") + GameText("P", "BYE", "2.1") + GameText("O3", "Q", "2.2") +
+         GameText("P", "O4", "3.1") + GameText("Q", "O5", "3.2") + GameText("P", "O6", "4.1") +
+         GameText("Q", "O7", "4.2"),
+     4,
+     {"colour difference", "third colour"},
+     {"round 4: colour difference +3: P (3 White, 0 Black)",
+      "round 4: third colour in a row: P (White in rounds 1, 3, 4)"}},
+};
+
+TEST(Audit, HoldsEveryRoundToTheRulesAsStated)
+{
+    for (const CAuditRule& rule : AuditRules)
+    {
+        SCOPED_TRACE(rule.m_What);
+        const CTemporaryFolder folder;
+        const CVantorRun run = RunVantor({"--audit", folder.Write("in.pgn", rule.m_File)}, folder);
+        EXPECT_EQ(run.m_Status, 0) << run.m_Stderr;
+        std::vector<std::string> found;
+        for (int round = 1; round <= rule.m_Played; ++round)
+            for (const std::string& line : Lines(run.m_Stdout))
+                for (const std::string& kind : rule.m_Kinds)
+                    if (line.starts_with("round " + std::to_string(round) + ": " + kind))
+                        found.push_back(line);
+        EXPECT_EQ(found, rule.m_Lines) << run.m_Stdout;
+    }
 }
 
 TEST(Audit, AnUnreadableInputEndsWithStatusOneAndNoReport)
