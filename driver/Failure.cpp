@@ -25,6 +25,8 @@ int Fail(EFailure failure, const std::string& detail)
         std::cerr << entry.m_Line << '\n';
     else if (failure == EFailure::FailedWrite)
         std::cerr << "Cannot write file " << TerminalText(detail) << std::endl;
+    else if (failure == EFailure::RefusedChange)
+        std::cerr << "Cannot " << TerminalText(detail) << std::endl;
     else if (failure == EFailure::FailedStandardOutput)
         std::cerr << "Cannot write standard output: " << detail << std::endl;
     else if (failure == EFailure::TournamentOver)

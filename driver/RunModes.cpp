@@ -14,6 +14,8 @@ int RunMode(const CCommandLine& line)
             return *status;
     CVantor tournament;
     CWarnings warnings(std::cerr);
+    if (mode.m_Notes)
+        warnings.ShowNotes();
     if (mode.m_Input != EInput::None)
     {
         std::ostream& console = mode.m_Input == EInput::WithMessages ? std::cout : Nowhere();

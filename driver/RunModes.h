@@ -43,12 +43,18 @@ int RunStandings(const CModeRun& run);
 int RunAudit(const CModeRun& run);
 // Lists the boards of a round file of the tournament, to post on the wall and on the web.
 int RunPairings(const CModeRun& run);
+// Enters results into a round file, all of them or none (RunResults.cpp).
+int RunResult(const CModeRun& run);
+// Appends a round file, every result entered, to the tournament file, keeping the file as it was
+// beside it as <tournament>.bak (RunResults.cpp).
+int RunAppend(const CModeRun& run);
 int PrintHelp(const CModeRun& run);
 int PrintVersion(const CModeRun& run);
 
-// Refuses an output file that is the input file, before anything is read: the round would
-// replace the whole tournament. The exit status when it refuses.
-std::optional<int> RefuseInputAsOutput(const CCommandLine& line);
+// Refuses, before anything is read, an output file that is the input file (the round would
+// replace the whole tournament) or that holds results entered (a round paired again before it
+// was appended). The exit status when it refuses.
+std::optional<int> RefuseOutputFile(const CCommandLine& line);
 
 // Whether and how a mode reads the input file, its first argument, before it runs. The reading's
 // diagnostics and warnings always go to standard error; the participant-list messages go to
@@ -88,6 +94,7 @@ struct CRunMode
     std::string_view m_Help{}; // one line; modes without one share the last line of the help
     EInput m_Input = EInput::None;
     bool m_Banner = false; // the program's banner first, as the pairing run prints it
+    bool m_Notes = false;  // the reading's notes shown besides its warnings
     std::optional<int> (*m_CheckFirst)(const CCommandLine& line) = nullptr; // before reading
     int (*m_Run)(const CModeRun& run) = nullptr;
 };
@@ -99,7 +106,7 @@ inline constexpr CRunMode RunModes[] = {
      .m_Help = "read the tournament, pair the next round, write it to the output file",
      .m_Input = EInput::WithMessages,
      .m_Banner = true,
-     .m_CheckFirst = RefuseInputAsOutput,
+     .m_CheckFirst = RefuseOutputFile,
      .m_Run = RunPairing},
     {.m_Option = "--check",
      .m_Arguments = "<input pgn file>",
@@ -107,6 +114,7 @@ inline constexpr CRunMode RunModes[] = {
      .m_MostArguments = 1,
      .m_Help = "say what looks wrong in the file; exit status 1 when anything does",
      .m_Input = EInput::WithMessages,
+     .m_Notes = true,
      .m_Run = RunCheck},
     {.m_Option = "--standings",
      .m_Formats = FormatBit(EFormat::Csv) | FormatBit(EFormat::Html),
@@ -132,6 +140,18 @@ inline constexpr CRunMode RunModes[] = {
      .m_Help = "list the boards of the round file, as text, CSV or a web page",
      .m_Input = EInput::WithoutMessages,
      .m_Run = RunPairings},
+    {.m_Option = "--result",
+     .m_Arguments = "<round pgn file> <board> <result> [<board> <result> ...]",
+     .m_LeastArguments = 3,
+     .m_MostArguments = AnyNumber,
+     .m_Help = "enter results: 1-0, 0-1, 1/2-1/2 (or = or 1/2), forfeits +- -+ --, * to clear",
+     .m_Run = RunResult},
+    {.m_Option = "--append",
+     .m_Arguments = "<round pgn file> <tournament pgn file>",
+     .m_LeastArguments = 2,
+     .m_MostArguments = 2,
+     .m_Help = "append the round, every result entered, to the tournament (keeps a .bak)",
+     .m_Run = RunAppend},
     {.m_Option = "--help", .m_Run = PrintHelp},
     {.m_Option = "--version", .m_Run = PrintVersion},
 };

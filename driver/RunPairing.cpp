@@ -1,11 +1,34 @@
 #include "driver/Failure.h"
 #include "driver/RunModes.h"
 #include "driver/WriteOutputFile.h"
+#include "results/RoundFile.h"
 #include "search/Pair.h"
 
+#include <algorithm>
 #include <string>
+#include <sys/stat.h>
 
-std::optional<int> RefuseInputAsOutput(const CCommandLine& line)
+namespace
+{
+// The results a director has entered into a file: byes are the pairing's own. A file that does
+// not read as PGN (its diagnostic printed) may be results half typed: counted as -1.
+int EnteredResults(const std::string& name)
+{
+    struct stat status
+    {
+    };
+    if (::stat(name.c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size == 0)
+        return 0;
+    CRoundFile file;
+    if (!file.Read(name))
+        return -1;
+    return static_cast<int>(std::count_if(file.Boards().begin(), file.Boards().end(),
+                                          [](const CRoundBoard& board)
+                                          { return board.m_Record.HasEnteredResult(); }));
+}
+} // namespace
+
+std::optional<int> RefuseOutputFile(const CCommandLine& line)
 {
     const std::string& input = line.m_Arguments[0];
     const std::string& output = line.m_Arguments[1];
@@ -14,6 +37,17 @@ std::optional<int> RefuseInputAsOutput(const CCommandLine& line)
         return Fail(EFailure::FailedWrite,
                     output + ": it is the input file " + input +
                         ", and the round would replace every game in it; name another file");
+    // A round whose results are being entered, paired again by mistake before it was appended.
+    const int entered = EnteredResults(output);
+    if (entered < 0)
+        return Fail(EFailure::FailedWrite,
+                    output + ": it does not read as a round (see above) and may hold results "
+                             "being entered; mend it, or name another file");
+    if (entered > 0)
+        return Fail(EFailure::FailedWrite, output + ": it holds " + std::to_string(entered) +
+                                               (entered == 1 ? " result" : " results") +
+                                               " entered; append it first (vantor --append " +
+                                               output + " " + input + "), or name another file");
     return std::nullopt;
 }
 

@@ -31,7 +31,38 @@ char FloatLetter(int direction)
     return direction == 1 ? 'd' : '-';
 }
 
-// One tag line, [Name "value"].
+// The Event tag: the event's name where the file gives it (%event).
+std::string_view EventName(const CVantor& tournament)
+{
+    const std::string& name = tournament.m_Event.m_Name;
+    return name.empty() ? UnnamedEvent : std::string_view(name);
+}
+
+// The rating as its tag holds it, empty for an unrated player (who gets no tag).
+std::string RatingText(const CParticipant& player)
+{
+    return player.m_Elo > 0 ? std::to_string(player.m_Elo) : std::string();
+}
+
+// A bye asked for with %bye, its result filled in: the participant as White against BYE.
+void WriteRequestedBye(std::ostream& stream, const CVantor& tournament, const CRequestedBye& bye,
+                       int board)
+{
+    const CParticipant& receiver =
+        tournament.m_Participants[static_cast<std::size_t>(bye.m_Participant)];
+    CBoardRecord record{receiver.m_Name, RatingText(receiver), ByeName, std::string()};
+    record.m_Result = bye.m_Points == 2   ? EBoardResult::WhiteWins
+                      : bye.m_Points == 1 ? EBoardResult::Draw
+                                          : EBoardResult::BlackWins;
+    record.m_RequestedBye = true;
+    const std::string round =
+        std::to_string(receiver.m_History.size() + 1) + "." + std::to_string(board);
+    WriteBoardTags(stream, record, round, EventName(tournament));
+    stream << ResultMarker(record.m_Result) << "\n\n";
+    stream.flush();
+}
+} // namespace
+
 void WriteTag(std::ostream& stream, std::string_view name, std::string_view value)
 {
     stream << '[' << name << " \"";
@@ -43,22 +74,23 @@ void WriteTag(std::ostream& stream, std::string_view name, std::string_view valu
     }
     stream << "\"]\n";
 }
-} // namespace
 
-void WriteGameTags(std::ostream& stream, const CParticipant& white, const CParticipant& black,
-                   const std::string& round, const char* result, std::string_view event)
+void WriteBoardTags(std::ostream& stream, const CBoardRecord& board, const std::string& round,
+                    std::string_view event)
 {
     WriteTag(stream, "Event", event);
     WriteTag(stream, "Site", "my computer");
     WriteTag(stream, "Date", "?");
-    WriteTag(stream, "White", white.m_Name);
-    if (white.m_Elo > 0)
-        WriteTag(stream, "WhiteElo", std::to_string(white.m_Elo));
-    WriteTag(stream, "Black", black.m_Name);
-    if (black.m_Elo > 0)
-        WriteTag(stream, "BlackElo", std::to_string(black.m_Elo));
-    WriteTag(stream, "Round", round);
-    WriteTag(stream, "Result", result);
+    for (const auto& [name, value] : EncodeBoard(board, round))
+        WriteTag(stream, name, value);
+}
+
+void WriteGameTags(std::ostream& stream, const CParticipant& white, const CParticipant& black,
+                   const std::string& round, const char* result, std::string_view event)
+{
+    CBoardRecord board{white.m_Name, RatingText(white), black.m_Name, RatingText(black)};
+    board.m_Result = *ReadResultNotation(result);
+    WriteBoardTags(stream, board, round, event);
 }
 
 bool WriteRound(std::ostream& stream, const CVantor& tournament)
@@ -76,11 +108,7 @@ bool WriteRound(std::ostream& stream, const CVantor& tournament)
             result = pair.m_Black == ByeRecord ? "1-0" : "0-1";
         const std::string round =
             std::to_string(white.m_History.size() + 1) + "." + std::to_string(board);
-        const std::string& event = tournament.m_Event.m_Name;
-        if (event.empty())
-            WriteGameTags(stream, white, black, round, result);
-        else
-            WriteGameTags(stream, white, black, round, result, event);
+        WriteGameTags(stream, white, black, round, result, EventName(tournament));
         if (tournament.m_Parameters.m_Debug)
         {
             WriteDebugComment(stream, tournament, white);
@@ -89,6 +117,8 @@ bool WriteRound(std::ostream& stream, const CVantor& tournament)
         stream << result << "\n\n";
         stream.flush();
     }
+    for (const CRequestedBye& bye : tournament.m_RequestedByes)
+        WriteRequestedBye(stream, tournament, bye, ++board);
     return !stream.fail();
 }
 

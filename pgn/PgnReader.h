@@ -51,12 +51,16 @@ public:
     bool Refuse(const char* message, const char* extra = nullptr);
     // A warning about the line given, when the reader has somewhere to send it.
     void Warn(std::int32_t line, const std::string& message);
+    // A note about the line given (see CWarnings::Note).
+    void Note(std::int32_t line, const std::string& message);
     bool NextWarningIsShown() const { return m_Warnings != nullptr && m_Warnings->NextIsShown(); }
 
     // Where the last record delivered began, and where its tag of this name stood (its last
     // occurrence); the record's first line for a tag it does not hold.
     std::int32_t RecordLine() const { return m_RecordLine; }
     std::int32_t TagLine(const std::string& name) const;
+    // What stood on the last escape line after the arguments it reads, which is ignored.
+    const std::string& EscapeLineRest() const { return m_EscapeRest; }
 
     // The tokenizer. Each piece stops as soon as the stream is at the end of the input, which is
     // told by the stream's state and never by the character: a 0xFF byte may be real data.
@@ -106,4 +110,5 @@ private:
     bool m_HasWhite = false;                  // since m_GameLine
     bool m_HasBlack = false;
     std::vector<CUnterminatedGame> m_Unterminated;
+    std::string m_EscapeRest;
 };

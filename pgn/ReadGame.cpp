@@ -41,6 +41,12 @@ void CPgnReader::Warn(std::int32_t line, const std::string& message)
         m_Warnings->Warn(m_FileName, line, message);
 }
 
+void CPgnReader::Note(std::int32_t line, const std::string& message)
+{
+    if (m_Warnings != nullptr)
+        m_Warnings->Note(m_FileName, line, message);
+}
+
 std::int32_t CPgnReader::TagLine(const std::string& name) const
 {
     const std::size_t tag = LocatedTag(name);
@@ -228,6 +234,7 @@ bool CPgnReader::ReadEscapeLine(CPgnGame& game)
 {
     // m_Line is already the line of the character after the %: the line of the command.
     const std::int32_t escapeLine = m_Line;
+    m_EscapeRest.clear();
     if (NextToken() != PgnToken::Symbol)
         return Refuse("invalid %-escape command");
     const std::string command = m_Token;
@@ -243,12 +250,15 @@ bool CPgnReader::ReadEscapeLine(CPgnGame& game)
         if (!GetChar())
             return true;
     }
-    if (command == "new" || command == "replace")
+    // A requested bye's result is a second argument of the program's own, so its absence is the
+    // tournament reading's to warn about, never a fault of the file.
+    const bool onLine = m_Line == escapeLine;
+    if (command == "new" || command == "replace" || command == "bye")
     {
         // Having read the line feed means the line held no second argument.
-        if (m_Line != escapeLine)
+        if (!onLine && command != "bye")
             return Refuse("incomplete %-escape command");
-        if (m_Current == '"')
+        if (onLine && m_Current == '"')
         {
             NextToken();
             game["2."] = m_Token;
@@ -256,8 +266,12 @@ bool CPgnReader::ReadEscapeLine(CPgnGame& game)
         else if (command == "replace")
             return Refuse("String expected");
     }
-    // The rest of the line is ignored; its line end stays current for the next call.
+    // The rest of the line is ignored, kept only for the warning about it; its line end stays
+    // current for the next call.
     while (!AtEnd() && m_Current != '\r' && m_Current != '\n')
+    {
+        m_EscapeRest += m_Current;
         GetChar();
+    }
     return true;
 }

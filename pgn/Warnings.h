@@ -23,8 +23,19 @@ public:
 
     std::int64_t Count() const { return m_Count; }
 
+    // A deliberate act that is worth seeing but no slip, such as a rating changed between rounds:
+    // "note: file <name> line <n>: <message>", never counted as a warning, and printed only when
+    // notes are shown (by the check of the file), the first ShownWarnings of them.
+    void Note(const std::string& fileName, std::int64_t line, const std::string& message);
+    void ShowNotes() { m_ShowsNotes = true; }
+
 private:
+    void Print(const char* kind, const std::string& fileName, std::int64_t line,
+               const std::string& message);
+
     std::ostream* m_Stream;
     std::int64_t m_Count = 0;
+    std::int64_t m_Notes = 0;
+    bool m_ShowsNotes = false;
     bool m_Finished = false;
 };

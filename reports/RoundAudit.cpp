@@ -235,6 +235,8 @@ std::vector<CRoundAudit> AuditTournament(const CVantor& tournament)
     std::vector<CAuditBoard> next;
     for (const CBoard& board : PairedBoards(tournament))
         next.push_back({board, board.IsBye() ? ERoundKind::PairingBye : ERoundKind::Played});
+    for (const CRequestedBye& bye : tournament.m_RequestedByes)
+        next.push_back({{bye.m_Participant, ByeRecord}, ERoundKind::RequestedBye});
     audits.push_back(AuditRound(tournament, played + 1, next));
     audits.back().m_Played = false;
     return audits;

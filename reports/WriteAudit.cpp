@@ -1,5 +1,6 @@
 #include "reports/WriteAudit.h"
 
+#include "pgn/NumberList.h"
 #include "pgn/TerminalText.h"
 #include "reports/EventTitle.h"
 #include "reports/PointsText.h"
@@ -12,19 +13,6 @@
 
 namespace
 {
-// "round 2" or "rounds 1, 4".
-std::string RoundList(const std::vector<int>& rounds)
-{
-    std::string text = rounds.size() == 1 ? "round " : "rounds ";
-    for (std::size_t k = 0; k < rounds.size(); ++k)
-    {
-        if (k > 0)
-            text += ", ";
-        text += std::to_string(rounds[k]);
-    }
-    return text;
-}
-
 class CAuditWriter
 {
 public:
@@ -42,12 +30,12 @@ public:
         {
         case EAuditEvent::Rematch:
             m_Stream << "rematch: " << name << " - " << Name(event.m_Opponent) << " (met in "
-                     << RoundList(event.m_Rounds) << ")";
+                     << NumberList("round", event.m_Rounds) << ")";
             break;
         case EAuditEvent::SecondBye:
             m_Stream << "second bye: " << name
                      << (first == 1 ? " (had a bye or a forfeit win in " : " (had the bye in ")
-                     << RoundList(event.m_Rounds) << ")";
+                     << NumberList("round", event.m_Rounds) << ")";
             break;
         case EAuditEvent::ColourImbalance:
             m_Stream << "colour difference " << (first > second ? "+" : "") << first - second
@@ -55,8 +43,8 @@ public:
             break;
         case EAuditEvent::ThirdColour:
             m_Stream << "third colour in a row: " << name << " ("
-                     << (first == 1 ? "White" : "Black") << " in " << RoundList(event.m_Rounds)
-                     << ")";
+                     << (first == 1 ? "White" : "Black") << " in "
+                     << NumberList("round", event.m_Rounds) << ")";
             break;
         case EAuditEvent::OneSidedGame:
             m_Stream << "one-sided game: " << name << " - " << Name(event.m_Opponent) << " (in "

@@ -36,6 +36,9 @@ double CPairingSearch::ReportClosingExchange(std::ostream& console)
 
 std::int64_t PairNextRound(CVantor& tournament, std::string& output, std::ostream& console)
 {
+    // Who asked for a bye is not paired; the written round holds his bye after the boards.
+    for (const CRequestedBye& bye : tournament.m_RequestedByes)
+        tournament.m_Participants[static_cast<std::size_t>(bye.m_Participant)].m_Absent = true;
     if (tournament.m_Parameters.m_Seed != 0)
         SeedRandom(static_cast<std::uint32_t>(tournament.m_Parameters.m_Seed));
     PrepareStandings(tournament);

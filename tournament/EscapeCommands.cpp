@@ -10,6 +10,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 // The escape commands: the changes of the participant list, with their messages on the console,
 // and the parameters.
@@ -26,7 +27,7 @@ const std::vector<std::string>& KnownCommands()
 {
     static const std::vector<std::string> commands = []
     {
-        std::vector<std::string> words{"new",   "replace", "remove", "comeback",
+        std::vector<std::string> words{"new",   "replace", "remove", "comeback", "bye",
                                        "event", "rounds",  "Debug",  "Seed"};
         for (const auto& [word, weight] : WeightFields)
             words.emplace_back(word);
@@ -42,10 +43,15 @@ bool CTournamentReading::ApplyEscape(const CPgnGame& escape)
     const std::string& command = TagValue(escape, "%");
     const std::string& argument = TagValue(escape, command);
     if (SetParameter(command, argument) || DescribeEvent(command, argument))
+    {
+        WarnAboutRestOfLine(command, escape);
         return true;
+    }
     bool known = true;
     if (!ChangeParticipantList(command, argument, escape, known))
         return false;
+    if (known)
+        WarnAboutRestOfLine(command, escape);
     if (!known)
     {
         const bool shown = m_Reader.NextWarningIsShown();
@@ -130,6 +136,8 @@ bool CTournamentReading::ChangeParticipantList(const std::string& command, const
         return second == escape.end() || Replace(name, second->second);
     else if (command == "remove" || command == "comeback")
         SetPresence(command, name);
+    else if (command == "bye")
+        RequestBye(name, second == escape.end() ? nullptr : &second->second);
     else
         known = false;
     return true;
@@ -145,10 +153,19 @@ void CTournamentReading::AddOrRate(const std::string& name, const std::string* r
     const std::int32_t line = m_Reader.RecordLine();
     if (ratingText != nullptr && !IsUnknownValue(*ratingText) && !IsWholeInteger(*ratingText))
         WarnNotWhole("rating of " + Quoted(name), *ratingText, std::to_string(rating), line);
-    if (known)
-        m_Reader.Warn(line, "%new " + Quoted(name) +
-                                " names an existing participant: only the rating changes, from " +
-                                std::to_string(before) + " to " + std::to_string(rating));
+    if (ratingText != nullptr && ratingText->empty())
+        m_Reader.Warn(line,
+                      "%new " + Quoted(name) +
+                          " \"\": an empty rating reads as 0, unrated; write \"0\" to say so");
+    // Once a round is played, a %new for a known name is how a rating list is brought in: a note
+    // for the check of the file, not a warning that would stay for the rest of the event.
+    const std::string change = "%new " + Quoted(name) +
+                               " names an existing participant: only the rating changes, from " +
+                               std::to_string(before) + " to " + std::to_string(rating);
+    if (known && m_LatestRound > 0)
+        m_Reader.Note(line, change);
+    else if (known)
+        m_Reader.Warn(line, change);
     m_Announces = true;
     if (m_LatestRound > 0)
         m_Console << "New participant " << TerminalText(name)
@@ -213,4 +230,30 @@ bool CTournamentReading::RefusesReserved(const std::string& command, const std::
     m_Console << "Command " << command << " ignored: " << name
               << " is the name of a reserved record." << std::endl;
     return true;
+}
+
+// Whatever stands on an escape line after the arguments its command reads is ignored: a second
+// name for a command that takes one, a rating without quotes (which reads as 0).
+void CTournamentReading::WarnAboutRestOfLine(const std::string& command, const CPgnGame& escape)
+{
+    std::string_view rest = m_Reader.EscapeLineRest();
+    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t' || rest.back() == '\r'))
+        rest.remove_suffix(1);
+    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
+        rest.remove_prefix(1);
+    if (rest.empty() || rest.front() == ';' || rest.front() == '{')
+        return;
+    std::string line = "%" + command + " " + Quoted(TagValue(escape, command));
+    if (command == "new" && !escape.contains("2."))
+    {
+        m_Reader.Warn(m_Reader.RecordLine(),
+                      line + " " + std::string(rest) +
+                          ": the rating is not quoted and reads as 0, unrated; write " + line +
+                          " " + Quoted(std::string(rest)));
+        return;
+    }
+    if (escape.contains("2."))
+        line += " " + Quoted(TagValue(escape, "2."));
+    m_Reader.Warn(m_Reader.RecordLine(),
+                  line + ": the rest of the line is ignored: " + std::string(rest));
 }

@@ -51,6 +51,7 @@ bool CTournamentReading::ReadAll()
         return false;
     NoteEntries();
     WarnAboutRoundsPlayed();
+    FinishRounds();
     return true;
 }
 
@@ -103,6 +104,7 @@ bool CTournamentReading::AddGame(const CPgnGame& game)
     ReadRating(game, "BlackElo", black);
 
     const CBoardRecord board = ReadBoard(game);
+    CountBoard(round, board);
     const std::string& result = TagValue(game, "Result");
     if (result == "*")
     {

@@ -3,14 +3,15 @@
 #include "pgn/PgnReader.h"
 #include "tournament/BoardRecord.h"
 #include "tournament/RoundEntry.h"
+#include "tournament/Vantor.h"
 
 #include <cstdint>
 #include <iosfwd>
+#include <map>
 #include <string>
 #include <vector>
 
 class CParticipant;
-class CVantor;
 
 // One rebuilding of the tournament from its file. Every game becomes history entries of its two
 // participants and every escape command is carried out, in file order, with the participant-list
@@ -55,6 +56,12 @@ private:
     bool IsFreeForAbsentee(int player, int round);
 
     void NoteEntries();
+    // The rounds as a whole and the byes requested (ReadingRounds.cpp).
+    void CountBoard(int round, const CBoardRecord& board);
+    void RequestBye(const std::string& name, const std::string* result);
+    void FinishRounds();
+    void WarnAboutRound(int round);
+    void SettleRequestedByes();
 
     // The escape commands (EscapeCommands.cpp).
     bool ApplyEscape(const CPgnGame& escape);
@@ -64,6 +71,7 @@ private:
     bool ChangeParticipantList(const std::string& command, const std::string& name,
                                const CPgnGame& escape, bool& known);
     void AddOrRate(const std::string& name, const std::string* ratingText);
+    void WarnAboutRestOfLine(const std::string& command, const CPgnGame& escape);
     bool Replace(const std::string& name, const std::string& newName);
     void SetPresence(const std::string& command, const std::string& name);
     bool RefusesReserved(const std::string& command, const std::string& name);
@@ -77,4 +85,23 @@ private:
     std::int32_t m_RoundsLine = 0; // where the number of rounds was set, 0 while it is not
     // The line of the game behind every stored history entry, by participant and round.
     std::vector<std::vector<std::int32_t>> m_GameLines;
+
+    // What the games of one round told, by round.
+    struct CRoundSeen
+    {
+        int m_Boards = 0;
+        int m_Present = 0; // participants present when its first board was read
+        std::int32_t m_FirstLine = 0;
+        std::vector<int> m_LeftUnplayed; // the lines of its games left at *
+    };
+    std::map<int, CRoundSeen> m_Rounds;
+
+    // A %bye, for the round after the latest one read before it.
+    struct CByeRequest
+    {
+        CRequestedBye m_Bye;
+        int m_Round = 0;
+        std::int32_t m_Line = 0;
+    };
+    std::vector<CByeRequest> m_ByeRequests;
 };

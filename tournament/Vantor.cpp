@@ -26,6 +26,7 @@ void CVantor::ResetToReservedRecords()
     m_Index.clear();
     m_Entries.clear();
     m_Event = CEvent{};
+    m_RequestedByes.clear();
     GetIndex(PlaceholderName);
     GetIndex(ByeName);
     m_Participants[PlaceholderRecord].m_Absent = true;

@@ -33,6 +33,14 @@ enum class EReading
     Refused,    // it breaks the grammar or a limit: a diagnostic says where
 };
 
+// A bye that a participant asked for the round to be paired next (%bye): he is left out of its
+// pairing, and its board holds his result.
+struct CRequestedBye
+{
+    int m_Participant = 0;
+    int m_Points = 0; // half points
+};
+
 // The tournament of one run: parameters, participants and the working data of the standings
 // and the search. Participants are referred to by their index into m_Participants, which never
 // changes during a run; record 0 is the placeholder (the opponent of rounds without a game),
@@ -73,9 +81,10 @@ public:
     CEvent m_Event;
     std::map<std::string, int> m_Index;
     std::vector<CParticipant> m_Participants;
-    std::vector<CEntry> m_Entries;   // by participant, as the reading noted them (StartNumbers.h)
-    std::vector<int> m_Order;        // standings order; entries 0 and 1 hold 0 and 1
-    std::vector<int> m_ScoreCount;   // present participants per score in half points
+    std::vector<CEntry> m_Entries; // by participant, as the reading noted them (StartNumbers.h)
+    std::vector<int> m_Order;      // standings order; entries 0 and 1 hold 0 and 1
+    std::vector<int> m_ScoreCount; // present participants per score in half points
+    std::vector<CRequestedBye> m_RequestedByes; // for the round to be paired next
     std::uint32_t m_Window = 0;      // least number of nearest participants in a candidate list
     std::vector<int> m_PresentOrder; // the present participants in standings order
     std::vector<int> m_NearestCandidates; // the nearest candidates of every present participant

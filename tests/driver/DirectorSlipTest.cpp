@@ -53,6 +53,8 @@ struct CSlip
     bool m_Refused = false;
     // The end of the summary line of --check, where a row asks for it.
     std::string m_Summary{};
+    // The notes that --check adds to standard error.
+    std::string m_Notes{};
 };
 
 const std::string W = "warning: file F line ";
@@ -72,21 +74,35 @@ std::string RemovalWarnings(int count)
     return text;
 }
 
+// A round with fewer boards than half of those present.
+std::string Thin(int line, int present, int round = 2)
+{
+    return W + std::to_string(line) + ": round " + std::to_string(round) + " has 1 board for " +
+           std::to_string(present) +
+           " participants present: a round appended in part, or a game typed for a later round?\n";
+}
+
 std::vector<CSlip> Slips()
 {
     const std::string first = FirstRound();
     return {
         {"a clean file", first, ""},
         {"a misspelled name in a game", first + GameText("Adler, Maren", "Brandt, Oskra", "2"),
-         W + "26: \"Brandt, Oskra\" was never announced with %new: a new participant was "
-             "created, did you mean \"Brandt, Oskar\"?\n"},
+         W +
+             "26: \"Brandt, Oskra\" was never announced with %new: a new participant was "
+             "created, did you mean \"Brandt, Oskar\"?\n" +
+             Thin(25, 7)},
         {"a name in other letter case and blanks",
          first + GameText("adler maren", "Falk, Henrik", "2"),
-         W + "25: \"adler maren\" was never announced with %new: a new participant was created, "
-             "did you mean \"Adler, Maren\"?\n"},
+         W +
+             "25: \"adler maren\" was never announced with %new: a new participant was created, "
+             "did you mean \"Adler, Maren\"?\n" +
+             Thin(25, 7)},
         {"a Latin-1 round in a UTF-8 file", first + GameText("Falk, Henrik", "M\xFCller, Jan", "2"),
-         W + "26: \"M\xFCller, Jan\" was never announced with %new: a new participant was "
-             "created, did you mean \"M\xC3\xBCller, Jan\"?\n"},
+         W +
+             "26: \"M\xFCller, Jan\" was never announced with %new: a new participant was "
+             "created, did you mean \"M\xC3\xBCller, Jan\"?\n" +
+             Thin(25, 7)},
         {"a misspelled removal", first + "%remove \"Dorn, Lucas\"\n",
          W + "25: %remove \"Dorn, Lucas\" names no participant: a new participant was created, "
              "absent, did you mean \"Dorn, Lukas\"?\n"},
@@ -100,7 +116,11 @@ std::vector<CSlip> Slips()
              "participant was created\n" +
              W +
              "26: \"Line\\nfeed\" was never announced with %new: a new participant was "
-             "created\n"},
+             "created\n" +
+             W +
+             "29: round 2 has 1 game left at * (line 29), which count for nobody: enter the "
+             "results, or a forfeit where a game was not played\n" +
+             Thin(25, 8)},
         {"a rename of nobody", first + "%replace \"Nobody\" \"Late, Entry\"\n",
          W + "25: %replace \"Nobody\" names no participant: a new participant was created under "
              "the new name\n"},
@@ -115,15 +135,19 @@ std::vector<CSlip> Slips()
         {"a result typed 1-O",
          first + GameText("Adler, Maren", "Falk, Henrik", "2.1", "1-O") +
              GameText("Dorn, Lukas", "Castell, Ines", "2.2"),
-         W + "28: the game \"Adler, Maren\" - \"Falk, Henrik\" has the result \"1-O\", none of "
+         W +
+             "28: the game \"Adler, Maren\" - \"Falk, Henrik\" has the result \"1-O\", none of "
              "1-0, 0-1, 1/2-1/2, *: not counted, its tags were replaced by those of the next "
-             "game\n"},
+             "game\n" +
+             Thin(25, 6)},
         {"a marker typed 1:0",
          first + GameText("Adler, Maren", "Falk, Henrik", "2.1", "1-0", "", "1:0") +
              GameText("Dorn, Lukas", "Castell, Ines", "2.2"),
-         W + "28: the game \"Adler, Maren\" - \"Falk, Henrik\" has no readable termination "
+         W +
+             "28: the game \"Adler, Maren\" - \"Falk, Henrik\" has no readable termination "
              "marker (1-0, 0-1, 1/2-1/2 or *): not counted, its tags were replaced by those of "
-             "the next game\n"},
+             "the next game\n" +
+             Thin(25, 6)},
         {"a result typed with a fraction sign, last in the file",
          first + GameText("Adler, Maren", "Falk, Henrik", "2.1", "\xC2\xBD-\xC2\xBD"),
          W + "28: the game \"Adler, Maren\" - \"Falk, Henrik\" has the result "
@@ -147,9 +171,11 @@ std::vector<CSlip> Slips()
              "25: \"Dorn, Lukas\" has two games in round 1 (lines 7 and 25), both against "
              "\"Adler, Maren\": the later one counts\n"},
         {"a rematch", first + GameText("Dorn, Lukas", "Adler, Maren", "2.1"),
-         W + "25: \"Dorn, Lukas\" and \"Adler, Maren\" meet again: they met in round 1\n"},
+         W + "25: \"Dorn, Lukas\" and \"Adler, Maren\" meet again: they met in round 1\n" +
+             Thin(25, 6)},
         {"a round typed 12 for 2", first + GameText("Dorn, Lukas", "Brandt, Oskar", "12.1"),
-         W + "27: round 12 lies more than one round beyond the latest round read so far, 1\n"},
+         W + "27: round 12 lies more than one round beyond the latest round read so far, 1\n" +
+             Thin(25, 6, 12)},
         {"unknown command words",
          first + "%withdraw \"Falk, Henrik\"\n%New \"X\" \"1\"\n%debug \"1\"\n",
          W + "25: unknown command %withdraw ignored\n" + W +
@@ -162,10 +188,49 @@ std::vector<CSlip> Slips()
          W + "25: argument of %Seed \"seven\" does not read wholly as a number: read as 0\n" + W +
              "26: argument of %Colour3 \"1,5\" does not read wholly as a number: read as 1\n" + W +
              "27: WhiteElo of \"Dorn, Lukas\" \"2,537\" does not read wholly as a number: read as "
-             "2\n"},
-        {"a second %new for a participant", first + "%new \"Falk, Henrik\" \"2500\"\n",
-         W + "25: %new \"Falk, Henrik\" names an existing participant: only the rating changes, "
-             "from 0 to 2500\n"}, // the games have no ratings
+             "2\n" +
+             Thin(27, 6)},
+        {"a second %new before the first round", "%new \"Falk, Henrik\" \"0\"\n" + first,
+         W + "7: %new \"Falk, Henrik\" names an existing participant: only the rating changes, "
+             "from 0 to 2434\n"},
+        // A rating list brought in between rounds is no slip: a note that --check shows.
+        {"a rating changed after a round", first + "%new \"Falk, Henrik\" \"2500\"\n", "", false,
+         "1 round, 0 warnings\n",
+         "note: file F line 25: %new \"Falk, Henrik\" names an existing participant: only the "
+         "rating changes, from 0 to 2500\n"}, // the games have no ratings
+        {"escape lines with more than they read",
+         first + "%new \"Gerber, Ann\" 1800\n%remove \"Dorn, Lukas\" \"Falk, Henrik\"\n"
+                 "%new \"Hahn, Eva\" \"\"\n%remove \"Adler, Maren\" ; ill\n",
+         W +
+             "25: %new \"Gerber, Ann\" 1800: the rating is not quoted and reads as 0, unrated; "
+             "write %new \"Gerber, Ann\" \"1800\"\n" +
+             W +
+             "26: %remove \"Dorn, Lukas\": the rest of the line is ignored: \"Falk, Henrik\"\n" +
+             W +
+             "27: %new \"Hahn, Eva\" \"\": an empty rating reads as 0, unrated; write \"0\" to "
+             "say so\n"},
+        {"byes asked for nobody, for an absent participant, without a result",
+         first + "%remove \"Dorn, Lukas\"\n%bye \"Castel, Ines\" \"1/2\"\n%bye \"Dorn, Lukas\" "
+                 "\"1\"\n%bye \"Falk, Henrik\" \"2\"\n",
+         W +
+             "26: %bye \"Castel, Ines\" names no participant: no bye is given, did you mean "
+             "\"Castell, Ines\"?\n" +
+             W + "27: %bye \"Dorn, Lukas\": the participant is absent, so no bye is given\n" + W +
+             "28: %bye \"Falk, Henrik\" needs the bye's result, \"1/2\", \"1\" or \"0\", as its "
+             "second argument: no bye is given\n"},
+        {"a bye asked before the round before was appended",
+         first + "%bye \"Falk, Henrik\" \"1/2\"\n" +
+             GameText("Adler, Maren", "Falk, Henrik", "2.1") +
+             GameText("Brandt, Oskar", "Castell, Ines", "2.2") +
+             GameText("Dorn, Lukas", "M\xC3\xBCller, Jan", "2.3"),
+         W + "25: %bye \"Falk, Henrik\" asks a bye in round 2, which holds none of his: a %bye "
+             "belongs after the round before it is appended\n"},
+        {"results forgotten",
+         first + GameText("Adler, Maren", "Falk, Henrik", "2.1", "*") +
+             GameText("Brandt, Oskar", "Castell, Ines", "2.2") +
+             GameText("Dorn, Lukas", "M\xC3\xBCller, Jan", "2.3", "*"),
+         W + "28: round 2 has 2 games left at * (lines 28, 40), which count for nobody: enter the "
+             "results, or a forfeit where a game was not played\n"},
         {"an empty file", "", W + "1: nobody to pair: no participant is present at the end\n"},
         {"the next round of games without Round beyond the limit", ManyGamesWithoutRound(1001), "",
          true},
@@ -199,7 +264,7 @@ TEST(DirectorSlip, EachSlipIsWarnedAboutOrRefused)
         EXPECT_EQ(pairing.m_Status, slip.m_Refused ? 1 : 0);
         EXPECT_EQ(std::filesystem::exists(output), !slip.m_Refused);
         EXPECT_EQ(check.m_Status, slip.m_Refused || !pairing.m_Stderr.empty() ? 1 : 0);
-        EXPECT_EQ(check.m_Stderr, pairing.m_Stderr);
+        EXPECT_EQ(check.m_Stderr, pairing.m_Stderr + WithPath(slip.m_Notes, input));
         EXPECT_EQ(check.m_Stdout.find(" present, ") != std::string::npos, !slip.m_Refused);
         EXPECT_TRUE(check.m_Stdout.ends_with(slip.m_Summary)) << check.m_Stdout;
         if (expected.empty() && slip.m_Refused) // after fifty warnings about the repetitions

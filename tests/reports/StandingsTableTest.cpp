@@ -17,6 +17,8 @@ struct CStandingsCase
     std::string m_Input;
     // Best first: place, name (marked when withdrawn), points, BH-C1, BH, SB and games.
     std::vector<std::string> m_Rows;
+    // The slips the case holds on purpose: a game left at *, a round of one board.
+    std::int64_t m_Warnings = 0;
 };
 
 // Each case is worked out by hand from the rules: a round without a game counts the
@@ -26,7 +28,8 @@ const std::vector<CStandingsCase> Cases{
     {"C has a bye while A beats B; C draws A while B has no game",
      GameText("A", "B", "1", "1-0") + GameText("C", "BYE", "1", "1-0") +
          GameText("C", "A", "2", "1/2-1/2"),
-     {"1 C: 1.5 1.5 3 2.25 1", "2 A: 1.5 1.5 2 1.25 2", "3 B: 0 1.5 1.5 0 1"}},
+     {"1 C: 1.5 1.5 3 2.25 1", "2 A: 1.5 1.5 2 1.25 2", "3 B: 0 1.5 1.5 0 1"},
+     1},
     {"D withdraws after two rounds: his opponents count his third round as a draw",
      GameText("A", "B", "1", "1-0") + GameText("C", "D", "1", "1-0") +
          GameText("A", "C", "2", "1/2-1/2") + GameText("D", "B", "2", "1-0") + "%remove \"D\"\n" +
@@ -49,7 +52,8 @@ const std::vector<CStandingsCase> Cases{
          GameText("A", "C", "2", "*", "[WhiteElo \"1500\"]\n[BlackElo \"1600\"]\n") +
          GameText("D", "B", "2", "1/2-1/2"),
      {"1 C: 1 0.5 1.5 0.5 1", "1 A: 1 0.5 1.5 0.5 1", "3 B: 0.5 1.5 2 0.25 2",
-      "3 D: 0.5 1.5 2 0.25 2"}},
+      "3 D: 0.5 1.5 2 0.25 2"},
+     1},
     {"Pia wins by forfeit, Rolf and Sven both stay away, Xaver asks a half-point bye; then Pia "
      "has the bye, Quin beats Rolf, Xaver wins by forfeit: the rounds chosen not to play (the "
      "requested bye, the forfeits lost) are cut first, the forfeits won and the bye are not",
@@ -88,7 +92,7 @@ TEST(StandingsTable, TieBreaksFollowTheRulesForRoundsWithoutAGame)
         std::ostringstream console;
         CVantor tournament;
         ASSERT_EQ(tournament.ReadTournament(path.c_str(), warnings, console), EReading::Read);
-        EXPECT_EQ(diagnostics.str(), "");
+        EXPECT_EQ(warnings.Count(), standingsCase.m_Warnings) << diagnostics.str();
 
         const CStandingsTable table = BuildStandingsTable(tournament);
         std::vector<std::string> rows;
