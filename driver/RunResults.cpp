@@ -60,6 +60,10 @@ int RunAppend(const CModeRun& run)
     CWarnings warnings(std::cerr);
     if (const auto failure = ReadInput(tournamentName, run.m_Tournament, warnings, Nowhere()))
         return Fail(*failure);
+    if (EndsInsideGame(tournamentName))
+        return Fail(EFailure::RefusedChange,
+                    refused + "it ends inside a game without its termination marker (see the "
+                              "warning above), which the round would run on in; mend it first");
     std::string reason;
     if (!CanAppend(run.m_Tournament, round, reason))
         return Fail(EFailure::RefusedChange, refused + reason);

@@ -61,6 +61,9 @@ public:
     std::int32_t TagLine(const std::string& name) const;
     // What stood on the last escape line after the arguments it reads, which is ignored.
     const std::string& EscapeLineRest() const { return m_EscapeRest; }
+    // Whether the file ended inside a game, which is dropped: text appended to the file would
+    // continue that game.
+    bool EndsInsideGame() const { return m_EndsInsideGame; }
 
     // The tokenizer. Each piece stops as soon as the stream is at the end of the input, which is
     // told by the stream's state and never by the character: a 0xFF byte may be real data.
@@ -111,4 +114,5 @@ private:
     bool m_HasBlack = false;
     std::vector<CUnterminatedGame> m_Unterminated;
     std::string m_EscapeRest;
+    bool m_EndsInsideGame = false;
 };

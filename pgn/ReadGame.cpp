@@ -135,6 +135,7 @@ bool CPgnReader::ReadGame(CPgnGame& game)
         case PgnToken::EndOfFile:
             // A game without its termination marker is dropped, with a warning.
             WarnUncounted(true, game);
+            m_EndsInsideGame = !game.empty();
             return false;
         case PgnToken::Integer:
         case PgnToken::Period:

@@ -180,6 +180,9 @@ void PlayUntilRoundTwo(const CTemporaryFolder& folder)
     folder.Write("hand.pgn", "[White \"Adler, Maren\"][Black \"Dorn, Lukas\"][Round \"2.1\"]"
                              "[Result \"*\"] *\n");
     folder.Write("broken.pgn", "[White \"Adler, Maren\"\n");
+    folder.Write("cut.pgn", Field.substr(0, Field.find("%bye")) +
+                                "[White \"Adler, Maren\"]\n[Black \"Dorn, Lukas\"]\n"
+                                "[Round \"1.1\"]\n[Result \"1-0\"]\n");
     folder.Write("later.pgn", GameText("Adler, Maren", "Dorn, Lukas", "3.1"));
     folder.Write("stranger.pgn", GameText("Adler, Maren", "Dorn, Lucas", "2.1") +
                                      GameText("Brandt, Oskar", "Nobody", "2.2"));
@@ -235,6 +238,12 @@ const std::vector<CRefusal> Refusals{
      {"--append", "stranger.pgn", "t.pgn"},
      "Cannot append stranger.pgn to t.pgn: boards 1, 2 name someone the tournament does not "
      "know, \"Dorn, Lucas\" first\n"},
+    {"a tournament that ends inside a game",
+     {"--append", "r2.pgn", "cut.pgn"},
+     "warning: file cut.pgn line 13: the game \"Adler, Maren\" - \"Dorn, Lukas\" has no readable "
+     "termination marker (1-0, 0-1, 1/2-1/2 or *): not counted, the file ends first\n"
+     "Cannot append r2.pgn to cut.pgn: it ends inside a game without its termination marker (see "
+     "the warning above), which the round would run on in; mend it first\n"},
     {"the tournament appended to itself",
      {"--append", "t.pgn", "t.pgn"},
      "Cannot append t.pgn to t.pgn: they are one file, whose games would all be there twice\n"},
