@@ -22,7 +22,7 @@ int Fail(EFailure failure, const std::string& detail)
 {
     const CFailureClass& entry = ClassOf(failure);
     if (failure == EFailure::Usage)
-        std::cerr << entry.m_Line << '\n';
+        std::cerr << (detail.empty() ? entry.m_Line : detail) << '\n';
     else if (failure == EFailure::FailedWrite)
         std::cerr << "Cannot write file " << TerminalText(detail) << std::endl;
     else if (failure == EFailure::RefusedChange)

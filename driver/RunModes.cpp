@@ -25,8 +25,6 @@ int RunMode(const CCommandLine& line)
     return mode.m_Run({line, tournament, warnings});
 }
 
-namespace
-{
 // "vantor --standings [--csv] <input pgn file>"
 std::string Synopsis(const CRunMode& mode)
 {
@@ -43,7 +41,6 @@ std::string Synopsis(const CRunMode& mode)
         text.append(" ").append(mode.m_Arguments);
     return text;
 }
-} // namespace
 
 // Every mode with its help line, then the modes that need none on one line.
 int PrintHelp(const CModeRun&)

@@ -161,6 +161,9 @@ inline bool Takes(const CRunMode& mode, EFormat format)
     return (mode.m_Formats & FormatBit(format)) != 0;
 }
 
+// How the mode is called, as the help shows it: "vantor --audit <input pgn file>".
+std::string Synopsis(const CRunMode& mode);
+
 // Runs the mode of a parsed command line: its check, the reading of the input, then the mode
 // itself. Returns the exit status.
 int RunMode(const CCommandLine& line);

@@ -19,8 +19,12 @@ int RunCommandLine(int argc, char** argv)
     if (!understood || line.m_Mode->m_Banner)
         std::cout << "Vantor beta 3\n"
                   << "Swiss pairings for chess tournaments, by the Vantor developers" << std::endl;
+    // A mode named by its option is shown with its own arguments; anything else gets the pairing
+    // run's usage line.
     if (!understood)
-        return Fail(EFailure::Usage);
+        return Fail(EFailure::Usage, line.m_Mode == nullptr || line.m_Mode->m_Option.empty()
+                                         ? std::string()
+                                         : "usage: " + Synopsis(*line.m_Mode));
     return RunMode(line);
 }
 } // namespace

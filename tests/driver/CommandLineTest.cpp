@@ -19,24 +19,29 @@ std::string FourPlayers()
            "%new \"Dee\" \"1800\"\n";
 }
 
+// A mode named by its option shows its own arguments; anything else, the pairing run's.
 TEST(CommandLine, WrongArgumentCountsPrintTheUsage)
 {
     const CTemporaryFolder folder;
-    for (const std::vector<std::string>& arguments : {std::vector<std::string>{},
-                                                      {"in.pgn"},
-                                                      {"in.pgn", "out.pgn", "more.pgn"},
-                                                      {"--check"},
-                                                      {"--check", "a.pgn", "b.pgn"},
-                                                      {"--csv", "a.pgn"},
-                                                      {"--standings", "--csv"},
-                                                      {"--audit", "--csv", "a.pgn"},
-                                                      {"--frob", "a.pgn", "b.pgn"},
-                                                      {"--help", "a.pgn"}})
+    const std::vector<std::pair<std::vector<std::string>, std::string>> rows{
+        {{}, Usage},
+        {{"in.pgn"}, Usage},
+        {{"in.pgn", "out.pgn", "more.pgn"}, Usage},
+        {{"--csv", "a.pgn"}, Usage},
+        {{"--frob", "a.pgn", "b.pgn"}, Usage},
+        {{"--check"}, "usage: vantor --check <input pgn file>\n"},
+        {{"--check", "a.pgn", "b.pgn"}, "usage: vantor --check <input pgn file>\n"},
+        {{"--standings", "--csv"}, "usage: vantor --standings [--csv|--html] <input pgn file>\n"},
+        {{"--audit", "--csv", "a.pgn"}, "usage: vantor --audit <input pgn file>\n"},
+        {{"--result", "round.pgn", "5"},
+         "usage: vantor --result <round pgn file> <board> <result> [<board> <result> ...]\n"},
+        {{"--help", "a.pgn"}, "usage: vantor --help\n"}};
+    for (const auto& [arguments, usage] : rows)
     {
         const CVantorRun run = RunVantor(arguments, folder);
         EXPECT_EQ(run.m_Status, 1);
         EXPECT_EQ(run.m_Stdout, Banner);
-        EXPECT_EQ(run.m_Stderr, Usage);
+        EXPECT_EQ(run.m_Stderr, usage);
     }
 }
 
