@@ -26,6 +26,16 @@ int EnteredResults(const std::string& name)
                                           [](const CRoundBoard& board)
                                           { return board.m_Record.HasEnteredResult(); }));
 }
+
+// Whether the round file stands in the tournament file as it is, as appending leaves it: then
+// pairing the next round over it loses nothing.
+bool IsAppended(const std::string& round, const std::string& tournament)
+{
+    std::string roundText;
+    std::string tournamentText;
+    return ReadWholeFile(round, roundText) && ReadWholeFile(tournament, tournamentText) &&
+           !roundText.empty() && tournamentText.find(roundText) != std::string::npos;
+}
 } // namespace
 
 std::optional<int> RefuseOutputFile(const CCommandLine& line)
@@ -43,7 +53,7 @@ std::optional<int> RefuseOutputFile(const CCommandLine& line)
         return Fail(EFailure::FailedWrite,
                     output + ": it does not read as a round (see above) and may hold results "
                              "being entered; mend it, or name another file");
-    if (entered > 0)
+    if (entered > 0 && !IsAppended(output, input))
         return Fail(EFailure::FailedWrite, output + ": it holds " + std::to_string(entered) +
                                                (entered == 1 ? " result" : " results") +
                                                " entered; append it first (vantor --append " +

@@ -5,24 +5,10 @@
 #include "results/AppendRound.h"
 #include "results/EnterResults.h"
 
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 // The modes of the round cycle between two pairings: the results entered into the round file,
 // then the round appended to the tournament. Each changes its file all at once or not at all.
-
-namespace
-{
-bool ReadBytes(const std::string& name, std::string& bytes)
-{
-    std::ifstream file(name, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    bytes = text.str();
-    return !file.bad() && file.is_open();
-}
-} // namespace
 
 int RunResult(const CModeRun& run)
 {
@@ -68,7 +54,7 @@ int RunAppend(const CModeRun& run)
     if (!CanAppend(run.m_Tournament, round, reason))
         return Fail(EFailure::RefusedChange, refused + reason);
     std::string before;
-    if (!ReadBytes(tournamentName, before))
+    if (!ReadWholeFile(tournamentName, before))
         return Fail(EFailure::RefusedChange, refused + "it cannot be read again");
     const std::string backup = tournamentName + ".bak";
     if (!WriteOutputFile(backup, before, reason))

@@ -5,7 +5,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -183,6 +185,15 @@ bool WriteOutputFile(const std::string& name, const std::string& text, std::stri
     if (exists && !S_ISREG(existing.st_mode))
         return WriteToDevice(destination, text, reason);
     return ReplaceByRenaming(destination, exists ? &existing : nullptr, text, reason);
+}
+
+bool ReadWholeFile(const std::string& name, std::string& bytes)
+{
+    std::ifstream file(name, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    bytes = text.str();
+    return !file.bad() && file.is_open();
 }
 
 bool IsSameFile(const std::string& first, const std::string& second)

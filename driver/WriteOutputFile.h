@@ -12,6 +12,9 @@
 // old text whole; a device or a pipe is written as it is.
 bool WriteOutputFile(const std::string& name, const std::string& text, std::string& reason);
 
+// The whole file as it stands, byte for byte. False when it cannot be opened or read.
+bool ReadWholeFile(const std::string& name, std::string& bytes);
+
 // Whether the two names are one file (the same device and inode, so also through another path,
 // a symbolic link or a hard link); false when either does not exist.
 bool IsSameFile(const std::string& first, const std::string& second);
