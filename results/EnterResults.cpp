@@ -78,6 +78,15 @@ bool EnterResults(CRoundFile& file, const std::vector<CResultEntry>& entries,
         }
         CBoardRecord now = board->m_Record;
         now.m_Result = entry.m_Result;
+        // The one who did not come is kept by his name alone: without one the board would read
+        // back as a bye.
+        if (now.IsForfeit() && (now.m_White.empty() || now.m_Black.empty()))
+        {
+            reason = "board " + std::to_string(entry.m_Board) +
+                     " names no player on one side, who could not be kept as the one who did "
+                     "not come; enter the name first";
+            return false;
+        }
         if (!file.Rewrite(*board, now, reason))
         {
             reason = "board " + std::to_string(entry.m_Board) + ": " + reason;

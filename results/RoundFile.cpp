@@ -53,15 +53,16 @@ enum class ELineKind
 {
     Other,
     Tag,
-    Unreadable, // opens with a bracket but is not one tag pair
+    Unreadable, // holds a bracket but is not one tag pair
 };
 
 // A line that holds exactly one tag pair, [Name "value"], and gives its name.
 ELineKind ReadTagLine(std::string_view line, std::string& name)
 {
     line = Trimmed(line);
+    // A tag pair behind other text still counts for the reader, and a rewrite would miss it.
     if (!line.starts_with('['))
-        return ELineKind::Other;
+        return line.find('[') == std::string_view::npos ? ELineKind::Other : ELineKind::Unreadable;
     std::size_t at = 1;
     while (at < line.size() && (IsLetter(line[at]) || IsDigit(line[at]) || line[at] == '_'))
         ++at;

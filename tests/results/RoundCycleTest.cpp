@@ -181,6 +181,9 @@ void PlayUntilRoundTwo(const CTemporaryFolder& folder)
     folder.Write("hand.pgn", "[White \"Adler, Maren\"][Black \"Dorn, Lukas\"][Round \"2.1\"]"
                              "[Result \"*\"] *\n");
     folder.Write("broken.pgn", "[White \"Adler, Maren\"\n");
+    folder.Write("tucked.pgn",
+                 GameText("Adler, Maren", "Dorn, Lukas", "2.1", "*", "note [Round \"2.5\"]\n"));
+    folder.Write("nameless.pgn", GameText("", "Dorn, Lukas", "2.1", "*"));
     folder.Write("cut.pgn", Field.substr(0, Field.find("%bye")) +
                                 "[White \"Adler, Maren\"]\n[Black \"Dorn, Lukas\"]\n"
                                 "[Round \"1.1\"]\n[Result \"1-0\"]\n");
@@ -223,6 +226,14 @@ const std::vector<CRefusal> Refusals{
      {"--result", "hand.pgn", "1", "1-0"},
      "Cannot enter the results in hand.pgn: board 1: its lines are not one tag a line with the "
      "result ending the last, as the pairing writes them (lines 1 to 1); enter it by hand\n"},
+    {"a tag behind other text, which a rewrite would miss",
+     {"--result", "tucked.pgn", "5", "1-0"},
+     "Cannot enter the results in tucked.pgn: board 5: its lines are not one tag a line with the "
+     "result ending the last, as the pairing writes them (lines 1 to 6); enter it by hand\n"},
+    {"a forfeit on a board without a name",
+     {"--result", "nameless.pgn", "1", "-+"},
+     "Cannot enter the results in nameless.pgn: board 1 names no player on one side, who could "
+     "not be kept as the one who did not come; enter the name first\n"},
     {"a round without all its results appended",
      {"--append", "r2.pgn", "t.pgn"},
      "Cannot append r2.pgn to t.pgn: boards 2, 3, 4 without a result: enter them first with "
