@@ -1,13 +1,14 @@
 // Feeds arbitrary bytes to the whole program as its input file: the tournament is read, its
-// standings are written and, when the field is small enough for a short search, it is paired and
-// written. Besides the sanitizers' checks it traps when a run breaks a promise of the program:
-// every playing participant has exactly one opponent with the opposite colour, and the written
-// round reads back without a diagnostic as one game per board that names every playing
-// participant exactly once.
+// standings are written as text, CSV and page and, when the field is small enough for a short
+// search, it is paired, written and audited. Besides the sanitizers' checks it
+// traps when a run breaks a promise of the program: every playing participant has exactly one
+// opponent with the opposite colour, and the written round reads back without a diagnostic as one
+// game per board that names every playing participant exactly once.
 #include "driver/ReadInput.h"
 #include "pairing/PairingFault.h"
 #include "pairing/Random.h"
 #include "reports/StandingsTable.h"
+#include "reports/WriteAudit.h"
 #include "reports/WriteStandings.h"
 #include "search/Pair.h"
 #include "support/ReadBoardNames.h"
@@ -39,8 +40,8 @@ void WriteFile(const std::string& name, const char* bytes, std::size_t size)
     file.write(bytes, static_cast<std::streamsize>(size));
 }
 
-// The names that the boards must show: every playing participant's, and the bye record's when
-// somebody gets the bye.
+// The names that the boards must show: every playing participant's, and the bye record's for
+// each bye.
 std::vector<std::string> PlayingNames(const CVantor& tournament)
 {
     const auto& participants = tournament.m_Participants;
@@ -52,6 +53,12 @@ std::vector<std::string> PlayingNames(const CVantor& tournament)
         names.push_back(participants[index].m_Name);
         if (participants[index].m_Pairing.m_Opponent == ByeRecord)
             names.push_back(participants[ByeRecord].m_Name);
+    }
+    // A requested bye is left out of the pairing and has its board all the same.
+    for (const CRequestedBye& bye : tournament.m_RequestedByes)
+    {
+        names.push_back(participants[static_cast<std::size_t>(bye.m_Participant)].m_Name);
+        names.push_back(participants[ByeRecord].m_Name);
     }
     return names;
 }
@@ -73,6 +80,7 @@ void WriteStandings(const CVantor& tournament)
     const CStandingsTable table = BuildStandingsTable(tournament);
     WriteStandingsText(Nowhere(), tournament, table);
     WriteStandingsCsv(Nowhere(), tournament, table);
+    WriteStandingsHtml(Nowhere(), tournament, table);
 }
 } // namespace
 
@@ -106,6 +114,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Pair(tournament, round);
         if (!PairingFault(tournament).empty() || !WritesEveryBoardOnce(tournament, round))
             __builtin_trap();
+        // The audit takes the next round from the pairing just made, as --audit does.
+        WriteAudit(Nowhere(), tournament, AuditTournament(tournament));
     }
     std::filesystem::remove(InputName);
     std::filesystem::remove(RoundName);
