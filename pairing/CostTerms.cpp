@@ -1,7 +1,10 @@
 #include "pairing/CostTerms.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <map>
 
 namespace
 {
@@ -32,7 +35,8 @@ bool AreBounded(const CParameters& weights)
 
 // The colour figures of one colour: own for playing it, other for the opposite one. The
 // repetition figures exist only when the colour repeats the last one.
-void SetColourFigures(const CParameters& weights, CParticipant& participant, int white)
+void SetColourFigures(const CParameters& weights, const CParticipant& participant, int white,
+                      CTermProfile& profile)
 {
     double own = 0.0;
     double other = 0.0;
@@ -44,13 +48,37 @@ void SetColourFigures(const CParameters& weights, CParticipant& participant, int
     const int balance = participant.m_WhiteGames - participant.m_BlackGames;
     own += weights.m_Colour * Square(balance + 2 * white - 1);
     other += weights.m_Colour * Square(balance - 2 * white + 1);
-    participant.m_Terms.m_ColourOwn[white] = own;
-    participant.m_Terms.m_PrefersOther[white] = other > own;
+    profile.m_ColourOwn[white] = own;
+    profile.m_PrefersOther[white] = other > own;
+}
+
+CTermProfile ProfileOf(const CParameters& weights, const CParticipant& participant)
+{
+    CTermProfile profile;
+    SetColourFigures(weights, participant, 0, profile);
+    SetColourFigures(weights, participant, 1, profile);
+    profile.m_Points = participant.m_Points;
+    profile.m_Float[0] = FloatWeightCode(participant, -1);
+    profile.m_Float[1] = FloatWeightCode(participant, 1);
+    return profile;
+}
+
+// Two profiles are one entry when every bit agrees.
+using CProfileKey = std::array<std::uint64_t, 3>;
+
+CProfileKey KeyOf(const CTermProfile& profile)
+{
+    return {std::bit_cast<std::uint64_t>(profile.m_ColourOwn[0]),
+            std::bit_cast<std::uint64_t>(profile.m_ColourOwn[1]),
+            static_cast<std::uint32_t>(profile.m_Points) | std::uint64_t{profile.m_Float[0]} << 32 |
+                std::uint64_t{profile.m_Float[1]} << 40 |
+                std::uint64_t{profile.m_PrefersOther[0]} << 48 |
+                std::uint64_t{profile.m_PrefersOther[1]} << 56};
 }
 
 } // namespace
 
-void PrepareCostTerms(CCostTerms& terms, std::vector<CParticipant>& participants,
+void PrepareCostTerms(CCostTerms& terms, const std::vector<CParticipant>& participants,
                       std::size_t rounds, const std::vector<int>& scoreCount,
                       const CParameters& weights)
 {
@@ -65,23 +93,29 @@ void PrepareCostTerms(CCostTerms& terms, std::vector<CParticipant>& participants
     // index that names nobody.
     terms.m_Rounds = rounds;
     terms.m_Opponents.assign(participants.size() * terms.m_Rounds, -1);
+    terms.m_Records.assign(participants.size(), CTermRecord{});
+    terms.m_Profiles.clear();
+    std::map<CProfileKey, std::uint32_t> profiles;
     for (std::size_t index = 0; index < participants.size(); ++index)
     {
-        CParticipant& participant = participants[index];
-        participant.m_Terms = CParticipantTerms{};
+        const CParticipant& participant = participants[index];
+        CTermRecord& record = terms.m_Records[index];
         for (std::size_t round = 0; round < participant.m_History.size(); ++round)
         {
             const int opponent = participant.m_History[round].m_Opponent;
             terms.m_Opponents[index * terms.m_Rounds + round] = opponent;
-            participant.m_Terms.m_MetMask |= MetBit(opponent);
+            record.m_MetMask |= MetBit(opponent);
         }
         // Sorted, a look for an opponent ends at the first greater one.
         std::sort(terms.m_Opponents.begin() + static_cast<std::ptrdiff_t>(index * terms.m_Rounds),
                   terms.m_Opponents.begin() +
                       static_cast<std::ptrdiff_t>((index + 1) * terms.m_Rounds));
-        SetColourFigures(weights, participant, 0);
-        SetColourFigures(weights, participant, 1);
-        participant.m_Terms.m_Float[0] = FloatWeightCode(participant, -1);
-        participant.m_Terms.m_Float[1] = FloatWeightCode(participant, 1);
+        record.m_Place = participant.m_Place;
+        const CTermProfile profile = ProfileOf(weights, participant);
+        const auto [entry, isNew] =
+            profiles.emplace(KeyOf(profile), static_cast<std::uint32_t>(terms.m_Profiles.size()));
+        if (isNew)
+            terms.m_Profiles.push_back(profile);
+        record.m_Profile = entry->second;
     }
 }

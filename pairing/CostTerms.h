@@ -10,8 +10,7 @@
 #include <vector>
 
 // The cost terms: what the pairing cost works out once per run from the histories, the standings
-// and the weights, and reads on every evaluation (the data, CCostTerms and each participant's
-// m_Terms, is stored in the model).
+// and the weights, and reads on every evaluation (the data, CCostTerms, is stored in the model).
 //
 // PrepareCostTerms is the one place that builds them, and they hold only while the histories, the
 // standings fields and the weights stay as they were then: whoever changes them prepares them
@@ -19,7 +18,7 @@
 // them gives the same bits.
 
 // rounds is the tournament's count of rounds played (its longest history).
-void PrepareCostTerms(CCostTerms& terms, std::vector<CParticipant>& participants,
+void PrepareCostTerms(CCostTerms& terms, const std::vector<CParticipant>& participants,
                       std::size_t rounds, const std::vector<int>& scoreCount,
                       const CParameters& weights);
 
@@ -38,12 +37,19 @@ inline std::uint64_t MetBit(int opponent)
     return std::uint64_t{1} << (static_cast<unsigned>(opponent) & 63u);
 }
 
-// Whether some round of the participant at index names the opponent (fill entries name the
-// placeholder).
-[[gnu::always_inline]] inline bool
-HasPlayed(const CCostTerms& terms, const CParticipant& participant, std::size_t index, int opponent)
+// The profile a term record names.
+[[gnu::always_inline]] inline const CTermProfile& ProfileOf(const CCostTerms& terms,
+                                                            const CTermRecord& record)
 {
-    if ((participant.m_Terms.m_MetMask & MetBit(opponent)) == 0)
+    return terms.m_Profiles[record.m_Profile];
+}
+
+// Whether some round of the record at index names the opponent (fill entries name the
+// placeholder).
+[[gnu::always_inline]] inline bool HasPlayed(const CCostTerms& terms, const CTermRecord& record,
+                                             std::size_t index, int opponent)
+{
+    if ((record.m_MetMask & MetBit(opponent)) == 0)
         return false;
     const std::int32_t* opponents = terms.m_Opponents.data() + index * terms.m_Rounds;
     std::size_t round = 0;
@@ -54,13 +60,13 @@ HasPlayed(const CCostTerms& terms, const CParticipant& participant, std::size_t 
 
 // The colour figure of playing White (1) or Black (0), and whether the figure of the other
 // colour is the higher one.
-[[gnu::always_inline]] inline double ColourFigure(const CParticipant& participant, int white)
+[[gnu::always_inline]] inline double ColourFigure(const CTermProfile& profile, int white)
 {
-    return participant.m_Terms.m_ColourOwn[white];
+    return profile.m_ColourOwn[white];
 }
-[[gnu::always_inline]] inline bool PrefersOther(const CParticipant& participant, int white)
+[[gnu::always_inline]] inline bool PrefersOther(const CTermProfile& profile, int white)
 {
-    return participant.m_Terms.m_PrefersOther[white];
+    return profile.m_PrefersOther[white];
 }
 
 // What the better placed of two opponents is favoured by, if at all.
@@ -70,11 +76,11 @@ HasPlayed(const CCostTerms& terms, const CParticipant& participant, std::size_t 
 }
 
 // The float term for a score difference; none without one.
-inline double FloatTerm(const CCostTerms& terms, const CParticipant& participant, int difference)
+inline double FloatTerm(const CCostTerms& terms, const CTermProfile& profile, int difference)
 {
     if (difference == 0)
         return 0.0;
-    const int code = participant.m_Terms.m_Float[difference > 0 ? 1 : 0];
+    const int code = profile.m_Float[difference > 0 ? 1 : 0];
     return terms.m_FloatWeights[static_cast<std::size_t>(code)];
 }
 

@@ -12,25 +12,44 @@ namespace
 // Computes the terms of the two records of a board, paired with each other in the given states,
 // into those states; the second one's unless it is the bye record, whose term is never
 // evaluated. Two participants share their board's score and place terms, worked out once.
-[[gnu::always_inline]] inline void CostBoard(const CVantor& tournament, int first,
+template <class TLayout>
+[[gnu::always_inline]] inline void CostBoard(const TLayout& layout, int first,
                                              CPairingState& firstState, int second,
                                              CPairingState& secondState)
 {
     if (first < FirstParticipant || second < FirstParticipant)
     {
-        firstState.m_Cost = TermOf(tournament, first, firstState);
+        firstState.m_Cost = TermOf(layout, first, firstState);
         if (second != ByeRecord)
-            secondState.m_Cost = TermOf(tournament, second, secondState);
+            secondState.m_Cost = TermOf(layout, second, secondState);
         return;
     }
-    const CParticipant& participant = tournament.m_Participants[static_cast<std::size_t>(first)];
-    const CParticipant& other = tournament.m_Participants[static_cast<std::size_t>(second)];
-    const double scoreTerm = ScoreTerm(tournament, participant, other);
-    const double placeTerm = PlaceTerm(tournament, participant, other);
-    firstState.m_Cost = TermAgainst(tournament, static_cast<std::size_t>(first), firstState, other,
-                                    scoreTerm, placeTerm);
-    secondState.m_Cost = TermAgainst(tournament, static_cast<std::size_t>(second), secondState,
-                                     participant, scoreTerm, placeTerm);
+    const CVantor& tournament = layout.Tournament();
+    const CTermSide own = SideOf(layout, first);
+    const CTermSide other = SideOf(layout, second);
+    const double scoreTerm =
+        ScoreTerm(layout.ScoreWeight(), own.m_Profile.m_Points, other.m_Profile.m_Points);
+    const double placeTerm = PlaceTerm(tournament, own, other);
+    firstState.m_Cost = TermAgainst(tournament, own, firstState, other, scoreTerm, placeTerm);
+    secondState.m_Cost = TermAgainst(tournament, other, secondState, own, scoreTerm, placeTerm);
+}
+
+// The least term that a participant paired with another can have, with weights that are all
+// finite and none negative: the board's score term less ColourRank (the parts before the score
+// term add up to at least -ColourRank, the parts after it to at least 0).
+template <class TLayout>
+[[gnu::always_inline]] inline double LeastTermOfBoard(const TLayout& layout, int first, int second)
+{
+    return ScoreTerm(layout.ScoreWeight(), layout.Profile(layout.Term(first)).m_Points,
+                     layout.Profile(layout.Term(second)).m_Points) -
+           layout.ColourRank();
+}
+
+// Whether the weights bound every term of two participants paired with each other from below.
+template <class TLayout>
+[[gnu::always_inline]] inline bool IsBounded(const TLayout& layout, int first, int second)
+{
+    return layout.AreBounded() && first >= FirstParticipant && second >= FirstParticipant;
 }
 
 // The exchange of opponents on the states of the four records it touches: a, b, a's former
@@ -39,10 +58,16 @@ namespace
 // its one state; the steps below then act on it one after the other. Returns the change of the
 // total: the bye record's term is never evaluated and stays out of every sum, and the terms are
 // taken in the order of the four records.
+//
+// Measuring, the exchange stops once the change plus base is certain to be at least enough, and
+// returns a lower bound of the change, to the last bit, leaving the states incomplete: after the
+// first new board, the terms of the second are bounded by LeastTermOfBoard, and a rounded sum
+// never falls when one of its terms grows.
+template <bool Measuring, class TLayout>
 [[gnu::always_inline]] inline double
-ExchangeStates(const CVantor& tournament, const std::array<int, 4>& index, CPairingState& first,
+ExchangeStates(const TLayout& layout, const std::array<int, 4>& index, CPairingState& first,
                CPairingState& second, CPairingState& firstFormer, CPairingState& secondFormer,
-               bool aAdapts, bool bAdapts)
+               bool aAdapts, bool bAdapts, double base = 0.0, double enough = 0.0)
 {
     double change = 0.0;
     const auto subtract = [&change](int record, const CPairingState& state)
@@ -50,10 +75,10 @@ ExchangeStates(const CVantor& tournament, const std::array<int, 4>& index, CPair
         if (record != ByeRecord)
             change -= state.m_Cost;
     };
-    const auto add = [&change](int record, const CPairingState& state)
+    const auto add = [](double& sum, int record, double term)
     {
         if (record != ByeRecord)
-            change += state.m_Cost;
+            sum += term;
     };
     subtract(index[0], first);
     subtract(index[1], second);
@@ -74,12 +99,23 @@ ExchangeStates(const CVantor& tournament, const std::array<int, 4>& index, CPair
         firstFormer.m_White = !second.m_White;
 
     // The new boards are a with b's former opponent and b with a's.
-    CostBoard(tournament, index[0], first, index[3], secondFormer);
-    CostBoard(tournament, index[1], second, index[2], firstFormer);
-    add(index[0], first);
-    add(index[1], second);
-    add(index[2], firstFormer);
-    add(index[3], secondFormer);
+    CostBoard(layout, index[0], first, index[3], secondFormer);
+    if (Measuring && IsBounded(layout, index[1], index[2]))
+    {
+        const double secondBoard = LeastTermOfBoard(layout, index[1], index[2]);
+        double least = change;
+        add(least, index[0], first.m_Cost);
+        add(least, index[1], secondBoard);
+        add(least, index[2], secondBoard);
+        add(least, index[3], secondFormer.m_Cost);
+        if (least + base >= enough)
+            return least;
+    }
+    CostBoard(layout, index[1], second, index[2], firstFormer);
+    add(change, index[0], first.m_Cost);
+    add(change, index[1], second.m_Cost);
+    add(change, index[2], firstFormer.m_Cost);
+    add(change, index[3], secondFormer.m_Cost);
     return change;
 }
 
@@ -89,21 +125,16 @@ ExchangeStates(const CVantor& tournament, const std::array<int, 4>& index, CPair
 // and a rounded sum never falls when one of its terms grows, so the change summed in the same
 // order from these bounds is a lower bound of the change the exchange computes, to the last bit.
 // Without a bound (-infinity) where the bye record takes part, whose terms have another form.
+template <class TLayout>
 [[gnu::always_inline]] inline double
-LeastChangeOfExchange(const CVantor& tournament, const std::array<int, 4>& index,
+LeastChangeOfExchange(const TLayout& layout, const std::array<int, 4>& index,
                       const CPairingState& first, const CPairingState& second,
                       const CPairingState& firstFormer, const CPairingState& secondFormer)
 {
-    if (!WeightsAreBounded(tournament.m_CostTerms) || index[2] < FirstParticipant ||
-        index[3] < FirstParticipant)
+    if (!IsBounded(layout, index[2], index[3]))
         return -std::numeric_limits<double>::infinity();
-    const auto participant = [&tournament](int record) -> const CParticipant&
-    { return tournament.m_Participants[static_cast<std::size_t>(record)]; };
-    const double colourRank = tournament.m_Parameters.m_ColourRank;
-    const double firstBoard =
-        ScoreTerm(tournament, participant(index[0]), participant(index[3])) - colourRank;
-    const double secondBoard =
-        ScoreTerm(tournament, participant(index[1]), participant(index[2])) - colourRank;
+    const double firstBoard = LeastTermOfBoard(layout, index[0], index[3]);
+    const double secondBoard = LeastTermOfBoard(layout, index[1], index[2]);
     double change = 0.0;
     change -= first.m_Cost;
     change -= second.m_Cost;
@@ -117,30 +148,73 @@ LeastChangeOfExchange(const CVantor& tournament, const std::array<int, 4>& index
 }
 
 // a, b, a's opponent and b's opponent: the records an exchange of a and b touches.
-std::array<int, 4> ExchangedRecords(const CVantor& tournament, int a, int b)
+template <class TLayout> std::array<int, 4> ExchangedRecords(const TLayout& layout, int a, int b)
 {
-    return {a, b, tournament.m_Participants[static_cast<std::size_t>(a)].m_Pairing.m_Opponent,
-            tournament.m_Participants[static_cast<std::size_t>(b)].m_Pairing.m_Opponent};
+    return {a, b, layout.State(a).m_Opponent, layout.State(b).m_Opponent};
 }
 
-void PutStates(CVantor& tournament, const CExchangeStates& states)
+template <class TLayout> double LeastExchangeChangeOn(const TLayout& layout, int a, int b)
 {
-    const auto put = [&](std::size_t k)
-    {
-        tournament.m_Participants[static_cast<std::size_t>(states.m_Index[k])].m_Pairing =
-            states.m_States[k];
-    };
-    put(0);
-    put(1);
-    put(2);
-    put(3);
+    const std::array<int, 4> index = ExchangedRecords(layout, a, b);
+    return LeastChangeOfExchange(layout, index, layout.State(index[0]), layout.State(index[1]),
+                                 layout.State(index[2]), layout.State(index[3]));
+}
+
+template <class TLayout>
+double MeasureExchangeOn(const TLayout& layout, int a, int b, bool aAdapts, bool bAdapts,
+                         double enough, CMeasuredExchange& result)
+{
+    // Many exchanges are out of reach by their score terms alone.
+    const double least = LeastExchangeChangeOn(layout, a, b);
+    if (least >= enough)
+        return least;
+    result.m_Index = ExchangedRecords(layout, a, b);
+    for (std::size_t k = 0; k < result.m_Index.size(); ++k)
+        result.m_States[k] = layout.State(result.m_Index[k]);
+    return ExchangeStates<true>(layout, result.m_Index, result.m_States[0], result.m_States[1],
+                                result.m_States[2], result.m_States[3], aAdapts, bAdapts, 0.0,
+                                enough);
+}
+
+template <class TLayout>
+double MeasureRotationOn(const TLayout& layout, int a, int b, int c,
+                         const std::array<bool, 4>& adapts, double enough, CMeasuredExchange& first,
+                         CMeasuredExchange& second)
+{
+    first.m_Index = ExchangedRecords(layout, a, b);
+    CPairingState aState = layout.State(a);
+    CPairingState bState = layout.State(b);
+    CPairingState formerOfAState = layout.State(first.m_Index[2]);
+    CPairingState formerOfBState = layout.State(first.m_Index[3]);
+    const double firstChange =
+        ExchangeStates<false>(layout, first.m_Index, aState, bState, formerOfAState, formerOfBState,
+                              adapts[0], adapts[1]);
+    first.m_States = {aState, bState, formerOfAState, formerOfBState};
+
+    // After the first exchange a plays b's former opponent; c and its opponent are untouched.
+    second.m_Index = {a, c, first.m_Index[3], layout.State(c).m_Opponent};
+    CPairingState cState = layout.State(c);
+    CPairingState formerOfCState = layout.State(second.m_Index[3]);
+    // The total is the second change plus the first, and a rounded sum never falls when a term
+    // grows.
+    const double leastTotal = LeastChangeOfExchange(layout, second.m_Index, aState, cState,
+                                                    formerOfBState, formerOfCState) +
+                              firstChange;
+    if (leastTotal >= enough)
+        return leastTotal;
+    const double secondChange =
+        ExchangeStates<true>(layout, second.m_Index, aState, cState, formerOfBState, formerOfCState,
+                             adapts[2], adapts[3], firstChange, enough);
+    second.m_States = {aState, cState, formerOfBState, formerOfCState};
+    return secondChange + firstChange;
 }
 } // namespace
 
 double ExchangeOpponents(CVantor& tournament, int a, int b, bool aAdapts, bool bAdapts,
                          CExchangeUndo* undo)
 {
-    const std::array<int, 4> index = ExchangedRecords(tournament, a, b);
+    const CTournamentLayout layout(tournament);
+    const std::array<int, 4> index = ExchangedRecords(layout, a, b);
     const auto stateOf = [&tournament](int record) -> CPairingState&
     { return tournament.m_Participants[static_cast<std::size_t>(record)].m_Pairing; };
     CPairingState& first = stateOf(index[0]);
@@ -155,69 +229,55 @@ double ExchangeOpponents(CVantor& tournament, int a, int b, bool aAdapts, bool b
         undo->m_States[2] = firstFormer;
         undo->m_States[3] = secondFormer;
     }
-    return ExchangeStates(tournament, index, first, second, firstFormer, secondFormer, aAdapts,
-                          bAdapts);
+    return ExchangeStates<false>(layout, index, first, second, firstFormer, secondFormer, aAdapts,
+                                 bAdapts);
+}
+
+void UndoExchange(CVantor& tournament, const CExchangeUndo& undo)
+{
+    for (std::size_t k = 0; k < undo.m_Index.size(); ++k)
+        tournament.m_Participants[static_cast<std::size_t>(undo.m_Index[k])].m_Pairing =
+            undo.m_States[k];
 }
 
 double LeastExchangeChange(const CVantor& tournament, int a, int b)
 {
-    const std::array<int, 4> index = ExchangedRecords(tournament, a, b);
-    const auto stateOf = [&tournament](int record) -> const CPairingState&
-    { return tournament.m_Participants[static_cast<std::size_t>(record)].m_Pairing; };
-    return LeastChangeOfExchange(tournament, index, stateOf(index[0]), stateOf(index[1]),
-                                 stateOf(index[2]), stateOf(index[3]));
+    return LeastExchangeChangeOn(CTournamentLayout(tournament), a, b);
+}
+
+double LeastExchangeChange(const CPackedPairing& pairing, int a, int b)
+{
+    return LeastExchangeChangeOn(pairing.Layout(), a, b);
 }
 
 double MeasureExchange(const CVantor& tournament, int a, int b, bool aAdapts, bool bAdapts,
-                       CMeasuredExchange& result)
+                       CMeasuredExchange& result, double enough)
 {
-    result.m_Index = ExchangedRecords(tournament, a, b);
-    for (std::size_t k = 0; k < result.m_Index.size(); ++k)
-        result.m_States[k] =
-            tournament.m_Participants[static_cast<std::size_t>(result.m_Index[k])].m_Pairing;
-    return ExchangeStates(tournament, result.m_Index, result.m_States[0], result.m_States[1],
-                          result.m_States[2], result.m_States[3], aAdapts, bAdapts);
+    return MeasureExchangeOn(CTournamentLayout(tournament), a, b, aAdapts, bAdapts, enough, result);
+}
+
+double MeasureExchange(const CPackedPairing& pairing, int a, int b, bool aAdapts, bool bAdapts,
+                       CMeasuredExchange& result, double enough)
+{
+    return MeasureExchangeOn(pairing.Layout(), a, b, aAdapts, bAdapts, enough, result);
 }
 
 double MeasureRotation(const CVantor& tournament, int a, int b, int c,
                        const std::array<bool, 4>& adapts, double enough, CMeasuredExchange& first,
                        CMeasuredExchange& second)
 {
-    const auto stateOf = [&tournament](int record)
-    { return tournament.m_Participants[static_cast<std::size_t>(record)].m_Pairing; };
-    first.m_Index = ExchangedRecords(tournament, a, b);
-    CPairingState aState = stateOf(a);
-    CPairingState bState = stateOf(b);
-    CPairingState formerOfAState = stateOf(first.m_Index[2]);
-    CPairingState formerOfBState = stateOf(first.m_Index[3]);
-    const double firstChange = ExchangeStates(tournament, first.m_Index, aState, bState,
-                                              formerOfAState, formerOfBState, adapts[0], adapts[1]);
-    first.m_States = {aState, bState, formerOfAState, formerOfBState};
-
-    // After the first exchange a plays b's former opponent; c and its opponent are untouched.
-    second.m_Index = {a, c, first.m_Index[3], stateOf(c).m_Opponent};
-    CPairingState cState = stateOf(c);
-    CPairingState formerOfCState = stateOf(second.m_Index[3]);
-    // The total is the second change plus the first, and a rounded sum never falls when a term
-    // grows.
-    const double leastTotal = LeastChangeOfExchange(tournament, second.m_Index, aState, cState,
-                                                    formerOfBState, formerOfCState) +
-                              firstChange;
-    if (leastTotal >= enough)
-        return leastTotal;
-    const double secondChange =
-        ExchangeStates(tournament, second.m_Index, aState, cState, formerOfBState, formerOfCState,
-                       adapts[2], adapts[3]);
-    second.m_States = {aState, cState, formerOfBState, formerOfCState};
-    return secondChange + firstChange;
+    return MeasureRotationOn(CTournamentLayout(tournament), a, b, c, adapts, enough, first, second);
 }
 
-void UndoExchange(CVantor& tournament, const CExchangeUndo& undo)
+double MeasureRotation(const CPackedPairing& pairing, int a, int b, int c,
+                       const std::array<bool, 4>& adapts, double enough, CMeasuredExchange& first,
+                       CMeasuredExchange& second)
 {
-    PutStates(tournament, undo);
+    return MeasureRotationOn(pairing.Layout(), a, b, c, adapts, enough, first, second);
 }
 
-void ApplyExchange(CVantor& tournament, const CMeasuredExchange& measured)
+void ApplyExchange(CPackedPairing& pairing, const CMeasuredExchange& measured)
 {
-    PutStates(tournament, measured);
+    for (std::size_t k = 0; k < measured.m_Index.size(); ++k)
+        pairing.State(measured.m_Index[k]) = measured.m_States[k];
 }

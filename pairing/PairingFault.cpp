@@ -27,7 +27,7 @@ std::string BoardFault(const CVantor& tournament, int index)
     if (other.m_Pairing.m_White == state.m_White)
         return pair() + " same colour";
     // Compared bit by bit: the same term evaluated again is the same, not-a-number included.
-    const double term = TermOf(tournament, index, state);
+    const double term = TermOf(CTournamentLayout(tournament), index, state);
     if (std::bit_cast<std::uint64_t>(term) != std::bit_cast<std::uint64_t>(state.m_Cost))
         return who() + " stores term " + std::to_string(state.m_Cost) + ", not " +
                std::to_string(term);

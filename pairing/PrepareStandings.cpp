@@ -153,7 +153,7 @@ void PlaceParticipants(CVantor& tournament, std::size_t scores, std::vector<int>
 // whose score is within half a point, those below first. The order sorts by score first, so the
 // participants within reach of a score are a run of positions.
 CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
-                         const std::vector<int>& presentBefore)
+                         const std::vector<int>& presentBefore, bool listed)
 {
     const std::vector<int>& order = tournament.m_Order;
     const auto at = [&](std::size_t p) -> const CParticipant&
@@ -162,25 +162,30 @@ CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
     const std::size_t window = tournament.m_Window;
 
     CCandidates candidates;
-    candidates.m_NearestFirst = static_cast<std::int32_t>(tournament.m_NearestCandidates.size());
+    candidates.m_Position = presentBefore[position];
+    candidates.m_NearestFirst =
+        listed ? static_cast<std::int32_t>(tournament.m_NearestCandidates.size()) : -1;
     std::size_t nearest = 0;
     std::size_t below = position + 1;
     std::size_t above = position - 1;
-    const auto take = [&](std::size_t p)
+    const auto take = [&](std::size_t p, bool isBelow)
     {
         if (at(p).m_Absent)
             return;
-        tournament.m_NearestCandidates.push_back(order[p]);
+        if (listed)
+            tournament.m_NearestCandidates.push_back(order[p]);
+        else if (isBelow)
+            candidates.m_NearestBelow |= std::uint64_t{1} << nearest;
         ++nearest;
     };
     while (nearest < window && (below < records || above >= FirstParticipant))
     {
         if (below < records)
-            take(below++);
+            take(below++, true);
         if (nearest == window)
             break;
         if (above >= FirstParticipant)
-            take(above--);
+            take(above--, false);
     }
     candidates.m_NearestCount = static_cast<std::int32_t>(nearest);
 
@@ -206,8 +211,15 @@ CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
     return candidates;
 }
 
+// The nearest are listed one by one where the list is small enough to stay in the second-level
+// cache, where reading it is quicker than counting bits, or where the window is too large for
+// bits; otherwise every reading of the list would be a cache miss, and bits are counted instead.
 void CollectCandidates(CVantor& tournament, const std::vector<int>& presentBefore)
 {
+    constexpr std::size_t LargestListedBytes = 512 * 1024;
+    const std::size_t listBytes =
+        tournament.m_Participants.size() * tournament.m_Window * sizeof(std::int32_t);
+    const bool listed = tournament.m_Window > NearestInBits || listBytes <= LargestListedBytes;
     tournament.m_NearestCandidates.clear();
     for (std::size_t position = FirstParticipant; position < tournament.m_Order.size(); ++position)
     {
@@ -215,7 +227,7 @@ void CollectCandidates(CVantor& tournament, const std::vector<int>& presentBefor
             tournament.m_Participants[static_cast<std::size_t>(tournament.m_Order[position])];
         participant.m_Candidates = participant.m_Absent
                                        ? CCandidates{}
-                                       : CandidatesAt(tournament, position, presentBefore);
+                                       : CandidatesAt(tournament, position, presentBefore, listed);
     }
 }
 

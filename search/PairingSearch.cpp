@@ -45,7 +45,8 @@ constexpr double ColourWeightsInGate = 12.0;
 
 CPairingSearch::CPairingSearch(CVantor& tournament)
     : m_Tournament(tournament), m_Participants(tournament.m_Participants.data()),
-      m_Records(static_cast<int>(tournament.m_Participants.size())), m_Window(tournament.m_Window)
+      m_Packed(tournament), m_Records(static_cast<int>(tournament.m_Participants.size())),
+      m_Window(tournament.m_Window)
 {
     const CParameters& weights = m_Tournament.m_Parameters;
     m_StopLimit = StopLimitPerRecordAndWindow * static_cast<std::int64_t>(m_Records) * m_Window +
@@ -69,7 +70,7 @@ CPairingSearch::CPairingSearch(CVantor& tournament)
     }
     m_Best.resize(static_cast<std::size_t>(m_Records));
     m_ChangedSinceBest.resize(static_cast<std::size_t>(m_Records));
-    const double total = TotalCost(m_Tournament);
+    const double total = TotalCost(m_Packed);
     m_Totals.Start(total, total + weights.m_PairRepeated,
                    WeightsAreBounded(m_Tournament.m_CostTerms), m_Records, weights.m_ColourRank);
 #ifndef NDEBUG
@@ -96,6 +97,7 @@ void CPairingSearch::Run()
     assert(PairingIsSound(m_Totals.Running()));
     while (m_Rejections < m_StopLimit && m_MovesSinceBest < m_MoveLimit)
         MakeMove();
+    m_Packed.HandBack(m_Tournament);
     assert(PairingIsSound(TotalCost(m_Tournament)));
     // Without any new best the pairing in hand, which is complete, is kept.
     if (!m_BestFound)
@@ -169,7 +171,7 @@ void CPairingSearch::TakeExactSums()
 {
     if (!m_Totals.IsBestExact())
         m_Totals.SetExactBest(SumOfBest());
-    const double total = TotalCost(m_Tournament);
+    const double total = TotalCost(m_Packed);
     assert(PairingIsSound(total));
     m_Totals.SetExactInHand(total);
 }
@@ -199,7 +201,7 @@ void CPairingSearch::NoteAccepted(int index, const CPairingState& before,
 void CPairingSearch::NoteMeasured(const CMeasuredExchange& measured)
 {
     for (std::size_t k = 0; k < measured.m_Index.size(); ++k)
-        NoteAccepted(measured.m_Index[k], Participant(measured.m_Index[k]).m_Pairing,
+        NoteAccepted(measured.m_Index[k], m_Packed.State(measured.m_Index[k]),
                      measured.m_States[k]);
 }
 
@@ -208,12 +210,13 @@ void CPairingSearch::KeepChangedAsBest()
     for (const int index : m_Changed)
     {
         const auto record = static_cast<std::size_t>(index);
-        m_Best[record] = Participant(index).m_Pairing;
+        m_Best[record] = m_Packed.State(index);
         m_ChangedSinceBest[record] = 0;
     }
     m_Changed.clear();
 }
 
+// From the participants' pairing, which is the pairing in hand before and after the moves.
 void CPairingSearch::KeepWholePairingAsBest()
 {
     for (int index = 0; index < m_Records; ++index)

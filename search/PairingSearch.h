@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pairing/ExchangeStates.h"
+#include "pairing/PackedPairing.h"
 #include "search/Divisor.h"
 #include "search/SearchTotals.h"
 #include "tournament/ReservedRecords.h"
@@ -12,8 +13,9 @@
 #include <vector>
 
 // One run of the threshold-accepting search for the cheapest pairing of the next round, on
-// standings that have just been prepared. The pairing in hand lives in the participants; the
-// search keeps the best pairing found apart and puts it back at the end.
+// standings that have just been prepared. The moves work on a packed copy of the pairing in hand
+// (PackedPairing.h), which the participants get back when the search ends; the search keeps the
+// best pairing found apart and puts it back at the end.
 class CPairingSearch
 {
 public:
@@ -39,9 +41,11 @@ private:
     CParticipant& Participant(int index) { return m_Participants[index]; }
     bool IsPlaying(int index) const
     {
-        return index >= FirstParticipant && !m_Participants[index].m_Absent;
+        return index >= FirstParticipant && !m_Packed.IsAbsent(index);
     }
+    int OpponentOf(int index) const { return m_Packed.State(index).m_Opponent; }
     int DrawAnyRecord();
+    void FetchNextMover() const;
     int DrawPlaying();
     int DrawCandidate(int a);
     int DrawExchangePartner(int a);
@@ -72,6 +76,7 @@ private:
 
     CVantor& m_Tournament;
     CParticipant* const m_Participants; // the tournament's, which do not move during a search
+    CPackedPairing m_Packed;
     const int m_Records;
     const std::uint32_t m_Window;
     // The draws are reduced by the number of records from 2 on, the window, and the length of

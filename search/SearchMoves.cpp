@@ -18,6 +18,16 @@ int CPairingSearch::DrawAnyRecord()
     return FirstParticipant + static_cast<int>(m_AnyRecordDivisor.Remainder(DrawRandom()));
 }
 
+// The next move draws its kind and then its participant, whose records the processor fetches
+// while this move works out its change: they lie anywhere in memory.
+void CPairingSearch::FetchNextMover() const
+{
+    const int next =
+        FirstParticipant + static_cast<int>(m_AnyRecordDivisor.Remainder(DrawAhead(2)));
+    __builtin_prefetch(&m_Packed.State(next));
+    __builtin_prefetch(&m_Participants[next].m_Candidates);
+}
+
 int CPairingSearch::DrawPlaying()
 {
     int drawn = 0;
@@ -37,28 +47,27 @@ int CPairingSearch::DrawPlaying()
 bool CPairingSearch::FlipColours(double& change)
 {
     const int a = DrawPlaying();
-    CParticipant& player = Participant(a);
-    const int o = player.m_Pairing.m_Opponent;
-    CParticipant& opponent = Participant(o);
-    const CPairingState savedPlayer = player.m_Pairing;
-    const CPairingState savedOpponent = opponent.m_Pairing;
-    const double before = opponent.m_Pairing.m_Cost + player.m_Pairing.m_Cost;
+    const int o = OpponentOf(a);
+    const CPairingState savedPlayer = m_Packed.State(a);
+    const CPairingState savedOpponent = m_Packed.State(o);
+    const double before = savedOpponent.m_Cost + savedPlayer.m_Cost;
+    FetchNextMover();
 
-    player.m_Pairing.m_White = !player.m_Pairing.m_White;
-    opponent.m_Pairing.m_White = !opponent.m_Pairing.m_White;
-    double after = EvaluateParticipant(m_Tournament, player);
+    m_Packed.State(a).m_White = !savedPlayer.m_White;
+    m_Packed.State(o).m_White = !savedOpponent.m_White;
+    double after = EvaluateParticipant(m_Packed, a);
     if (o != ByeRecord)
-        after += EvaluateParticipant(m_Tournament, opponent);
+        after += EvaluateParticipant(m_Packed, o);
     change = after - before;
     if (change < m_Threshold)
     {
-        NoteAccepted(a, savedPlayer, player.m_Pairing);
-        NoteAccepted(o, savedOpponent, opponent.m_Pairing);
+        NoteAccepted(a, savedPlayer, m_Packed.State(a));
+        NoteAccepted(o, savedOpponent, m_Packed.State(o));
         assert(BoardsAreSound(std::array{a, o}));
         return true;
     }
-    player.m_Pairing = savedPlayer;
-    opponent.m_Pairing = savedOpponent;
+    m_Packed.State(a) = savedPlayer;
+    m_Packed.State(o) = savedOpponent;
     return false;
 }
 
@@ -86,8 +95,7 @@ int CPairingSearch::DrawExchangePartner(int a)
             b = DrawCandidate(a);
         else
             b = DrawAnyRecord();
-        if (b != a && !Participant(b).m_Absent && player.m_Pairing.m_Opponent != b &&
-            Participant(b).m_Pairing.m_Opponent != a)
+        if (b != a && !m_Packed.IsAbsent(b) && OpponentOf(a) != b && OpponentOf(b) != a)
             return b;
     }
 }
@@ -100,14 +108,12 @@ bool CPairingSearch::ExchangeWithPartner(double& change)
     const int b = DrawExchangePartner(a);
     const int d1 = DrawRandom();
     const int d2 = DrawRandom();
-    // Many exchanges are out of reach by their score terms alone.
-    if (LeastExchangeChange(m_Tournament, a, b) >= m_Threshold)
-        return false;
-    change = MeasureExchange(m_Tournament, a, b, d2 % 2 == 0, d1 % 2 == 0, m_Exchanged);
+    FetchNextMover();
+    change = MeasureExchange(m_Packed, a, b, d2 % 2 == 0, d1 % 2 == 0, m_Exchanged, m_Threshold);
     if (!(change < m_Threshold))
         return false;
     NoteMeasured(m_Exchanged);
-    ApplyExchange(m_Tournament, m_Exchanged);
+    ApplyExchange(m_Packed, m_Exchanged);
     assert(BoardsAreSound(m_Exchanged.m_Index));
     return true;
 }
@@ -117,16 +123,15 @@ bool CPairingSearch::ExchangeWithPartner(double& change)
 bool CPairingSearch::RotateThree(double& change)
 {
     const int a = DrawPlaying();
-    const auto opponentOf = [this](int index) { return Participant(index).m_Pairing.m_Opponent; };
     int b = 0;
     int c = 0;
     do
     {
         b = DrawCandidate(a);
         c = DrawCandidate(a);
-    } while (b == a || b == c || Participant(b).m_Absent || Participant(c).m_Absent ||
-             opponentOf(b) == a || opponentOf(a) == b || opponentOf(c) == a || opponentOf(a) == c ||
-             opponentOf(c) == b);
+    } while (b == a || b == c || m_Packed.IsAbsent(b) || m_Packed.IsAbsent(c) ||
+             OpponentOf(b) == a || OpponentOf(a) == b || OpponentOf(c) == a || OpponentOf(a) == c ||
+             OpponentOf(c) == b);
 
     // For each exchange, d1 then d2 are drawn; a adapts when d2 is even, its partner when d1 is.
     std::array<bool, 4> adapts{};
@@ -137,14 +142,14 @@ bool CPairingSearch::RotateThree(double& change)
         adapts[2 * exchange] = d2 % 2 == 0;
         adapts[2 * exchange + 1] = d1 % 2 == 0;
     }
-    change =
-        MeasureRotation(m_Tournament, a, b, c, adapts, m_Threshold, m_Rotated[0], m_Rotated[1]);
+    FetchNextMover();
+    change = MeasureRotation(m_Packed, a, b, c, adapts, m_Threshold, m_Rotated[0], m_Rotated[1]);
     if (!(change < m_Threshold))
         return false;
     for (const CMeasuredExchange& exchange : m_Rotated)
     {
         NoteMeasured(exchange);
-        ApplyExchange(m_Tournament, exchange);
+        ApplyExchange(m_Packed, exchange);
     }
     assert(BoardsAreSound(m_Rotated[0].m_Index) && BoardsAreSound(m_Rotated[1].m_Index));
     return true;

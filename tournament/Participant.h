@@ -1,7 +1,6 @@
 #pragma once
 
 #include "tournament/Candidates.h"
-#include "tournament/CostTermData.h"
 #include "tournament/PairingState.h"
 #include "tournament/RoundEntry.h"
 #include "tournament/RoundOutcome.h"
@@ -15,9 +14,8 @@
 // floats are +1 down, -1 up, 0 none. Everything but the name, the absence flag, the rating and
 // the history is derived by the standings and overwritten on every preparation.
 //
-// The search reads the pairing state, the cost terms, the absence flag, the score, the place and
-// the candidates of a few participants at random on every move, so those come first and the
-// record is aligned: they take its first cache lines.
+// The search reads the candidates of one participant at random on every move, so they come first
+// and the record is aligned: they take its first cache line, with the pairing state beside them.
 class alignas(64) CParticipant
 {
 public:
@@ -27,12 +25,11 @@ public:
     // Keeps the note of round (from 1), beside the history.
     void SetNote(int round, const CRoundNote& note);
 
+    CCandidates m_Candidates;
     CPairingState m_Pairing;
-    CParticipantTerms m_Terms;
     bool m_Absent = false;
     std::int32_t m_Points = 0;
     std::int32_t m_Place = 0;
-    CCandidates m_Candidates;
 
     std::string m_Name;
     std::int32_t m_Elo = 0;

@@ -114,7 +114,7 @@ std::vector<CEntrant> EntrantsInOrder(const CVantor& tournament)
 int OpponentRank(const CVantor& tournament, const CEntrant& player, const CEntrant& opponent)
 {
     const auto record = static_cast<std::size_t>(player.m_Index);
-    if (HasPlayed(tournament.m_CostTerms, tournament.m_Participants[record], record,
+    if (HasPlayed(tournament.m_CostTerms, tournament.m_CostTerms.m_Records[record], record,
                   opponent.m_Index))
         return 4;
     return (Compatible(player.m_Wish, opponent.m_Wish) ? 0 : 1) +

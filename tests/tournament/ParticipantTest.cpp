@@ -87,10 +87,10 @@ TEST(HasPlayed, ByesAndFillEntriesCountAsOpponents)
     tournament.ResetToReservedRecords();
     AddParticipants(tournament, 5);
     CParticipant& participant = tournament.m_Participants[2];
-    const auto hasPlayed = [&tournament, &participant](int opponent)
+    const auto hasPlayed = [&tournament](int opponent)
     {
         PrepareCostTerms(tournament);
-        return HasPlayed(tournament.m_CostTerms, participant, 2, opponent);
+        return HasPlayed(tournament.m_CostTerms, tournament.m_CostTerms.m_Records[2], 2, opponent);
     };
     EXPECT_FALSE(hasPlayed(0));
     participant.SetResult(ByeRecord, 1, true, 2);
