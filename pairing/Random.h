@@ -20,12 +20,3 @@ inline int DrawRandom()
     RandomState = RandomState * 214013u + 2531011u;
     return static_cast<int>((RandomState >> 16) & 0x7FFFu);
 }
-
-// The value that the draw after count - 1 more will give, drawing nothing.
-inline int DrawAhead(int count)
-{
-    std::uint32_t state = RandomState;
-    for (int k = 0; k < count; ++k)
-        state = state * 214013u + 2531011u;
-    return static_cast<int>((state >> 16) & 0x7FFFu);
-}

@@ -45,7 +45,6 @@ private:
     }
     int OpponentOf(int index) const { return m_Packed.State(index).m_Opponent; }
     int DrawAnyRecord();
-    void FetchNextMover() const;
     int DrawPlaying();
     int DrawCandidate(int a);
     int DrawExchangePartner(int a);

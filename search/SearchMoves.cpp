@@ -18,16 +18,6 @@ int CPairingSearch::DrawAnyRecord()
     return FirstParticipant + static_cast<int>(m_AnyRecordDivisor.Remainder(DrawRandom()));
 }
 
-// The next move draws its kind and then its participant, whose records the processor fetches
-// while this move works out its change: they lie anywhere in memory.
-void CPairingSearch::FetchNextMover() const
-{
-    const int next =
-        FirstParticipant + static_cast<int>(m_AnyRecordDivisor.Remainder(DrawAhead(2)));
-    __builtin_prefetch(&m_Packed.State(next));
-    __builtin_prefetch(&m_Participants[next].m_Candidates);
-}
-
 int CPairingSearch::DrawPlaying()
 {
     int drawn = 0;
@@ -51,7 +41,6 @@ bool CPairingSearch::FlipColours(double& change)
     const CPairingState savedPlayer = m_Packed.State(a);
     const CPairingState savedOpponent = m_Packed.State(o);
     const double before = savedOpponent.m_Cost + savedPlayer.m_Cost;
-    FetchNextMover();
 
     m_Packed.State(a).m_White = !savedPlayer.m_White;
     m_Packed.State(o).m_White = !savedOpponent.m_White;
@@ -108,7 +97,6 @@ bool CPairingSearch::ExchangeWithPartner(double& change)
     const int b = DrawExchangePartner(a);
     const int d1 = DrawRandom();
     const int d2 = DrawRandom();
-    FetchNextMover();
     change = MeasureExchange(m_Packed, a, b, d2 % 2 == 0, d1 % 2 == 0, m_Exchanged, m_Threshold);
     if (!(change < m_Threshold))
         return false;
@@ -142,7 +130,6 @@ bool CPairingSearch::RotateThree(double& change)
         adapts[2 * exchange] = d2 % 2 == 0;
         adapts[2 * exchange + 1] = d1 % 2 == 0;
     }
-    FetchNextMover();
     change = MeasureRotation(m_Packed, a, b, c, adapts, m_Threshold, m_Rotated[0], m_Rotated[1]);
     if (!(change < m_Threshold))
         return false;
