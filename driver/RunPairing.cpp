@@ -11,15 +11,15 @@
 namespace
 {
 // The results a director has entered into a file: byes are the pairing's own. A file that does
-// not read as PGN (its diagnostic printed) may be results half typed: counted as -1.
-int EnteredResults(const std::string& name)
+// not read as PGN (its diagnostic printed) may be results half typed: counted as -1. The file
+// read is left in file.
+int EnteredResults(const std::string& name, CRoundFile& file)
 {
     struct stat status
     {
     };
     if (::stat(name.c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size == 0)
         return 0;
-    CRoundFile file;
     if (!file.Read(name))
         return -1;
     return static_cast<int>(std::count_if(file.Boards().begin(), file.Boards().end(),
@@ -29,12 +29,12 @@ int EnteredResults(const std::string& name)
 
 // Whether the round file stands in the tournament file as it is, as appending leaves it: then
 // pairing the next round over it loses nothing.
-bool IsAppended(const std::string& round, const std::string& tournament)
+bool IsAppended(const CRoundFile& round, const std::string& tournament)
 {
-    std::string roundText;
+    const std::string roundText = round.Text();
     std::string tournamentText;
-    return ReadWholeFile(round, roundText) && ReadWholeFile(tournament, tournamentText) &&
-           !roundText.empty() && tournamentText.find(roundText) != std::string::npos;
+    return ReadWholeFile(tournament, tournamentText) && !roundText.empty() &&
+           tournamentText.find(roundText) != std::string::npos;
 }
 } // namespace
 
@@ -48,12 +48,13 @@ std::optional<int> RefuseOutputFile(const CCommandLine& line)
                     output + ": it is the input file " + input +
                         ", and the round would replace every game in it; name another file");
     // A round whose results are being entered, paired again by mistake before it was appended.
-    const int entered = EnteredResults(output);
+    CRoundFile round;
+    const int entered = EnteredResults(output, round);
     if (entered < 0)
         return Fail(EFailure::FailedWrite,
                     output + ": it does not read as a round (see above) and may hold results "
                              "being entered; mend it, or name another file");
-    if (entered > 0 && !IsAppended(output, input))
+    if (entered > 0 && !IsAppended(round, input))
         return Fail(EFailure::FailedWrite, output + ": it holds " + std::to_string(entered) +
                                                (entered == 1 ? " result" : " results") +
                                                " entered; append it first (vantor --append " +

@@ -46,7 +46,7 @@ int RunAppend(const CModeRun& run)
     CWarnings warnings(std::cerr);
     if (const auto failure = ReadInput(tournamentName, run.m_Tournament, warnings, Nowhere()))
         return Fail(*failure);
-    if (EndsInsideGame(tournamentName))
+    if (run.m_Tournament.m_EndsInsideGame)
         return Fail(EFailure::RefusedChange,
                     refused + "it ends inside a game without its termination marker (see the "
                               "warning above), which the round would run on in; mend it first");

@@ -1,7 +1,6 @@
 #include "results/AppendRound.h"
 
 #include "pgn/NumberList.h"
-#include "pgn/PgnReader.h"
 #include "tournament/ReadNumber.h"
 #include "tournament/ReservedRecords.h"
 #include "tournament/Vantor.h"
@@ -90,16 +89,6 @@ bool CanAppend(const CVantor& tournament, const CRoundFile& round, std::string& 
              " someone the tournament does not know, \"" + stranger + "\"" +
              (strangers.size() == 1 ? "" : " first");
     return false;
-}
-
-bool EndsInsideGame(const std::string& name)
-{
-    CPgnReader reader(name.c_str());
-    CPgnGame record;
-    while (reader.ReadGame(record))
-    {
-    }
-    return reader.EndsInsideGame();
 }
 
 std::string AppendedText(const std::string& tournament, const std::string& round)

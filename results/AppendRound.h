@@ -11,9 +11,5 @@ class CVantor;
 // every name is one the tournament knows. False with the reason, which names the boards at fault.
 bool CanAppend(const CVantor& tournament, const CRoundFile& round, std::string& reason);
 
-// Whether the file ends inside a game whose termination marker is missing: a round appended to
-// it would run on in that game.
-bool EndsInsideGame(const std::string& name);
-
 // The tournament's text with the round's after it, on a line of its own.
 std::string AppendedText(const std::string& tournament, const std::string& round);

@@ -52,6 +52,7 @@ EReading CVantor::ReadTournament(const char* fileName, CWarnings& warnings, std:
         return EReading::Refused;
     if (PresentCount() == 0)
         reader.Warn(reader.m_Line, "nobody to pair: no participant is present at the end");
+    m_EndsInsideGame = reader.EndsInsideGame();
     return EReading::Read;
 }
 

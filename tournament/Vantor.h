@@ -85,6 +85,9 @@ public:
     std::vector<int> m_Order;      // standings order; entries 0 and 1 hold 0 and 1
     std::vector<int> m_ScoreCount; // present participants per score in half points
     std::vector<CRequestedBye> m_RequestedByes; // for the round to be paired next
+    // The file read ends inside a game without its termination marker: text appended to it
+    // would run on in that game.
+    bool m_EndsInsideGame = false;
     std::uint32_t m_Window = 0;      // least number of nearest participants in a candidate list
     std::vector<int> m_PresentOrder; // the present participants in standings order
     std::vector<int> m_NearestCandidates; // the nearest candidates of every present participant

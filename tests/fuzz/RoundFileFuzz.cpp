@@ -40,12 +40,6 @@ std::vector<CResultEntry> EntriesFor(const CRoundFile& file, const std::uint8_t*
     }
     return entries;
 }
-
-const CRoundBoard* OnlyBoard(const CRoundFile& file, int number)
-{
-    const std::vector<const CRoundBoard*> found = file.FindBoards(number);
-    return found.size() == 1 ? found.front() : nullptr;
-}
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -76,8 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
     for (const CResultEntry& entry : entries)
     {
-        const CRoundBoard* board = OnlyBoard(again, entry.m_Board);
-        if (board == nullptr || board->m_Record.m_Result != entry.m_Result)
+        const std::vector<const CRoundBoard*> found = again.FindBoards(entry.m_Board);
+        if (found.size() != 1 || found.front()->m_Record.m_Result != entry.m_Result)
             __builtin_trap();
     }
     return 0;
