@@ -6,7 +6,10 @@ CPackedPairing::CPackedPairing(const CVantor& tournament)
     : m_Tournament(tournament), m_Records(tournament.m_Participants.size())
 {
     for (std::size_t index = 0; index < m_Records.size(); ++index)
+    {
         m_Records[index].m_Term = tournament.m_CostTerms.m_Records[index];
+        m_Records[index].m_Candidates = tournament.m_Participants[index].m_Candidates;
+    }
     TakeStates();
 }
 

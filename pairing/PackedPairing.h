@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pairing/CostTerms.h"
+#include "tournament/Candidates.h"
 #include "tournament/CostTermData.h"
 #include "tournament/PairingState.h"
 #include "tournament/ReservedRecords.h"
@@ -10,14 +11,16 @@
 #include <vector>
 
 // The pairing in hand as the search keeps it: every record's pairing state with its term record
-// beside it, 32 bytes a record, in the records' order. A move reads four to six records far apart
-// in the standings; the participants' own records are 256 bytes apart, so that in a field of
-// 20,000 what the moves read lies in 20,000 cache lines spread over 5 MB, while packed it takes
-// 640 KB, which the second-level cache holds.
-struct alignas(32) CPackedRecord
+// and its candidate list beside it, one cache line a record, in the records' order. A move reads
+// four to six records far apart in the standings, and the candidate list of the first; the
+// participants' own records are 256 bytes apart, so that in a field of 20,000 what the moves read
+// lies in cache lines spread over 5 MB, while packed it takes 1.3 MB, and each record a move
+// reads is one line.
+struct alignas(64) CPackedRecord
 {
     CPairingState m_Pairing;
     CTermRecord m_Term;
+    CCandidates m_Candidates;
 };
 
 // A packed pairing as the cost reads it (a layout of ParticipantTerm.h), by plain pointers: a copy
@@ -63,6 +66,7 @@ public:
     CPackedLayout Layout() const { return {m_Tournament, m_Records.data()}; }
     const CPairingState& State(int index) const { return Record(index).m_Pairing; }
     CPairingState& State(int index) { return m_Records[static_cast<std::size_t>(index)].m_Pairing; }
+    const CCandidates& Candidates(int index) const { return Record(index).m_Candidates; }
     std::span<const CPackedRecord> All() const { return m_Records; }
 
     // Absent participants are paired with nobody (the placeholder), playing ones always with

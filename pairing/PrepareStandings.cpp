@@ -7,6 +7,8 @@
 #include "tournament/ReservedRecords.h"
 
 #include <algorithm>
+#include <cassert>
+#include <limits>
 #include <numeric>
 
 namespace
@@ -162,9 +164,10 @@ CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
     const std::size_t window = tournament.m_Window;
 
     CCandidates candidates;
-    candidates.m_Position = presentBefore[position];
-    candidates.m_NearestFirst =
-        listed ? static_cast<std::int32_t>(tournament.m_NearestCandidates.size()) : -1;
+    candidates.m_NearestAsBits = !listed;
+    candidates.m_NearestAt = listed
+                                 ? static_cast<std::int32_t>(tournament.m_NearestCandidates.size())
+                                 : presentBefore[position];
     std::size_t nearest = 0;
     std::size_t below = position + 1;
     std::size_t above = position - 1;
@@ -187,7 +190,7 @@ CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
         if (above >= FirstParticipant)
             take(above--, false);
     }
-    candidates.m_NearestCount = static_cast<std::int32_t>(nearest);
+    candidates.m_NearestCount = static_cast<std::uint16_t>(nearest);
 
     const int points = at(position).m_Points;
     const auto firstWhere = [&](auto outOfReach)
@@ -201,13 +204,16 @@ CCandidates CandidatesAt(CVantor& tournament, std::size_t position,
     const std::size_t belowEnd = std::max(
         below, firstWhere([points](const CParticipant& p) { return p.m_Points < points - 1; }));
     candidates.m_BelowFirst = presentBefore[below];
-    candidates.m_BelowCount = presentBefore[belowEnd] - presentBefore[below];
+    candidates.m_BelowCount =
+        static_cast<std::uint16_t>(presentBefore[belowEnd] - presentBefore[below]);
 
     const std::size_t aboveEnd =
         std::min(above + 1,
                  firstWhere([points](const CParticipant& p) { return p.m_Points <= points + 1; }));
     candidates.m_AboveFirst = presentBefore[above + 1] - 1;
-    candidates.m_AboveCount = presentBefore[above + 1] - presentBefore[aboveEnd];
+    const int aboveCount = presentBefore[above + 1] - presentBefore[aboveEnd];
+    candidates.m_Length = static_cast<std::uint16_t>(candidates.m_NearestCount +
+                                                     candidates.m_BelowCount + aboveCount);
     return candidates;
 }
 
@@ -220,6 +226,7 @@ void CollectCandidates(CVantor& tournament, const std::vector<int>& presentBefor
     const std::size_t listBytes =
         tournament.m_Participants.size() * tournament.m_Window * sizeof(std::int32_t);
     const bool listed = tournament.m_Window > NearestInBits || listBytes <= LargestListedBytes;
+    assert(tournament.m_Participants.size() <= std::numeric_limits<std::uint16_t>::max());
     tournament.m_NearestCandidates.clear();
     for (std::size_t position = FirstParticipant; position < tournament.m_Order.size(); ++position)
     {

@@ -41,8 +41,8 @@ inline int NearestByBits(const CVantor& tournament, const CCandidates& candidate
     const std::uint64_t upToK = candidates.m_NearestBelow & (~std::uint64_t{0} >> (63u - k));
     const int below = CountBits(upToK);
     const bool isBelow = ((candidates.m_NearestBelow >> k) & 1u) != 0;
-    const int position = isBelow ? candidates.m_Position + below
-                                 : candidates.m_Position - (static_cast<int>(k) + 1 - below);
+    const int position = isBelow ? candidates.m_NearestAt + below
+                                 : candidates.m_NearestAt - (static_cast<int>(k) + 1 - below);
     return tournament.m_PresentOrder[static_cast<std::size_t>(position)];
 }
 
@@ -51,10 +51,9 @@ inline int Candidate(const CVantor& tournament, const CCandidates& candidates, s
 {
     if (k < static_cast<std::size_t>(candidates.m_NearestCount))
     {
-        if (candidates.m_NearestFirst < 0)
+        if (candidates.m_NearestAsBits)
             return NearestByBits(tournament, candidates, k);
-        return tournament
-            .m_NearestCandidates[static_cast<std::size_t>(candidates.m_NearestFirst) + k];
+        return tournament.m_NearestCandidates[static_cast<std::size_t>(candidates.m_NearestAt) + k];
     }
     k -= static_cast<std::size_t>(candidates.m_NearestCount);
     if (k < static_cast<std::size_t>(candidates.m_BelowCount))

@@ -60,14 +60,12 @@ CPairingSearch::CPairingSearch(CVantor& tournament)
         m_AnyRecordDivisor = CDivisor(static_cast<std::uint32_t>(m_Records - FirstParticipant));
     if (m_Window > 0)
         m_WindowDivisor = CDivisor(m_Window);
-    m_ListLengthDivisors.resize(static_cast<std::size_t>(m_Records));
-    for (int index = FirstParticipant; index < m_Records; ++index)
-    {
-        const std::size_t length = Participant(index).m_Candidates.size();
-        if (length > 0)
-            m_ListLengthDivisors[static_cast<std::size_t>(index)] =
-                CDivisor(static_cast<std::uint32_t>(length));
-    }
+    std::size_t longest = 0;
+    for (const CParticipant& participant : tournament.m_Participants)
+        longest = std::max(longest, participant.m_Candidates.size());
+    m_LengthDivisors.resize(longest + 1);
+    for (std::size_t length = 1; length <= longest; ++length)
+        m_LengthDivisors[length] = CDivisor(static_cast<std::uint32_t>(length));
     m_Best.resize(static_cast<std::size_t>(m_Records));
     m_ChangedSinceBest.resize(static_cast<std::size_t>(m_Records));
     const double total = TotalCost(m_Packed);

@@ -79,10 +79,10 @@ private:
     const int m_Records;
     const std::uint32_t m_Window;
     // The draws are reduced by the number of records from 2 on, the window, and the length of
-    // each participant's candidate list.
+    // a participant's candidate list (m_LengthDivisors[length], as few lengths occur).
     CDivisor m_AnyRecordDivisor;
     CDivisor m_WindowDivisor;
-    std::vector<CDivisor> m_ListLengthDivisors;
+    std::vector<CDivisor> m_LengthDivisors;
     std::int64_t m_StopLimit = 0;
     std::int64_t m_MoveLimit = 0;
     int m_AdaptationPeriod = 0;

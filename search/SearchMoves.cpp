@@ -30,8 +30,9 @@ int CPairingSearch::DrawPlaying()
 // Inlined by force: every rotation draws candidates again and again until they fit.
 [[gnu::always_inline]] inline int CPairingSearch::DrawCandidate(int a)
 {
-    const auto k = m_ListLengthDivisors[static_cast<std::size_t>(a)].Remainder(DrawRandom());
-    return Candidate(m_Tournament, Participant(a).m_Candidates, k);
+    const CCandidates& candidates = m_Packed.Candidates(a);
+    const auto k = m_LengthDivisors[candidates.m_Length].Remainder(DrawRandom());
+    return Candidate(m_Tournament, candidates, k);
 }
 
 bool CPairingSearch::FlipColours(double& change)
@@ -72,14 +73,13 @@ constexpr int LastCandidateDraw = 84;
 
 int CPairingSearch::DrawExchangePartner(int a)
 {
-    const CParticipant& player = Participant(a);
+    const CCandidates& candidates = m_Packed.Candidates(a);
     for (;;)
     {
         const int s = DrawRandom() % PartnerDraws;
         int b = 0;
         if (s <= LastNearestDraw)
-            b = Candidate(m_Tournament, player.m_Candidates,
-                          m_WindowDivisor.Remainder(DrawRandom()));
+            b = Candidate(m_Tournament, candidates, m_WindowDivisor.Remainder(DrawRandom()));
         else if (s <= LastCandidateDraw)
             b = DrawCandidate(a);
         else

@@ -288,7 +288,7 @@ TEST(CandidateLists, AgreeWithTheRuleInFieldsWithAbsences)
                 << field.m_Participants << " participants, position " << position;
             if (!participant.m_Absent)
             {
-                ASSERT_EQ(participant.m_Candidates.m_NearestFirst < 0, field.m_NearestAsBits);
+                ASSERT_EQ(participant.m_Candidates.m_NearestAsBits, field.m_NearestAsBits);
             }
         }
     }
