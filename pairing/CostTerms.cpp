@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cmath>
+#include <limits>
 #include <map>
 
 namespace
@@ -57,7 +59,6 @@ CTermProfile ProfileOf(const CParameters& weights, const CParticipant& participa
     CTermProfile profile;
     SetColourFigures(weights, participant, 0, profile);
     SetColourFigures(weights, participant, 1, profile);
-    profile.m_Points = participant.m_Points;
     profile.m_Float[0] = FloatWeightCode(participant, -1);
     profile.m_Float[1] = FloatWeightCode(participant, 1);
     return profile;
@@ -70,10 +71,9 @@ CProfileKey KeyOf(const CTermProfile& profile)
 {
     return {std::bit_cast<std::uint64_t>(profile.m_ColourOwn[0]),
             std::bit_cast<std::uint64_t>(profile.m_ColourOwn[1]),
-            static_cast<std::uint32_t>(profile.m_Points) | std::uint64_t{profile.m_Float[0]} << 32 |
-                std::uint64_t{profile.m_Float[1]} << 40 |
-                std::uint64_t{profile.m_PrefersOther[0]} << 48 |
-                std::uint64_t{profile.m_PrefersOther[1]} << 56};
+            std::uint64_t{profile.m_Float[0]} | std::uint64_t{profile.m_Float[1]} << 8 |
+                std::uint64_t{profile.m_PrefersOther[0]} << 16 |
+                std::uint64_t{profile.m_PrefersOther[1]} << 24};
 }
 
 } // namespace
@@ -95,7 +95,7 @@ void PrepareCostTerms(CCostTerms& terms, const std::vector<CParticipant>& partic
     terms.m_Opponents.assign(participants.size() * terms.m_Rounds, -1);
     terms.m_Records.assign(participants.size(), CTermRecord{});
     terms.m_Profiles.clear();
-    std::map<CProfileKey, std::uint32_t> profiles;
+    std::map<CProfileKey, std::uint16_t> profiles;
     for (std::size_t index = 0; index < participants.size(); ++index)
     {
         const CParticipant& participant = participants[index];
@@ -110,10 +110,12 @@ void PrepareCostTerms(CCostTerms& terms, const std::vector<CParticipant>& partic
         std::sort(terms.m_Opponents.begin() + static_cast<std::ptrdiff_t>(index * terms.m_Rounds),
                   terms.m_Opponents.begin() +
                       static_cast<std::ptrdiff_t>((index + 1) * terms.m_Rounds));
-        record.m_Place = participant.m_Place;
+        assert(participant.m_Place <= std::numeric_limits<std::uint16_t>::max());
+        record.m_Points = participant.m_Points;
+        record.m_Place = static_cast<std::uint16_t>(participant.m_Place);
         const CTermProfile profile = ProfileOf(weights, participant);
         const auto [entry, isNew] =
-            profiles.emplace(KeyOf(profile), static_cast<std::uint32_t>(terms.m_Profiles.size()));
+            profiles.emplace(KeyOf(profile), static_cast<std::uint16_t>(terms.m_Profiles.size()));
         if (isNew)
             terms.m_Profiles.push_back(profile);
         record.m_Profile = entry->second;

@@ -28,7 +28,7 @@ template <class TLayout>
     const CTermSide own = SideOf(layout, first);
     const CTermSide other = SideOf(layout, second);
     const double scoreTerm =
-        ScoreTerm(layout.ScoreWeight(), own.m_Profile.m_Points, other.m_Profile.m_Points);
+        ScoreTerm(layout.ScoreWeight(), own.m_Term.m_Points, other.m_Term.m_Points);
     const double placeTerm = PlaceTerm(tournament, own, other);
     firstState.m_Cost = TermAgainst(tournament, own, firstState, other, scoreTerm, placeTerm);
     secondState.m_Cost = TermAgainst(tournament, other, secondState, own, scoreTerm, placeTerm);
@@ -40,8 +40,8 @@ template <class TLayout>
 template <class TLayout>
 [[gnu::always_inline]] inline double LeastTermOfBoard(const TLayout& layout, int first, int second)
 {
-    return ScoreTerm(layout.ScoreWeight(), layout.Profile(layout.Term(first)).m_Points,
-                     layout.Profile(layout.Term(second)).m_Points) -
+    return ScoreTerm(layout.ScoreWeight(), layout.Term(first).m_Points,
+                     layout.Term(second).m_Points) -
            layout.ColourRank();
 }
 
@@ -59,15 +59,18 @@ template <class TLayout>
 // total: the bye record's term is never evaluated and stays out of every sum, and the terms are
 // taken in the order of the four records.
 //
-// Measuring, the exchange stops once the change plus base is certain to be at least enough, and
-// returns a lower bound of the change, to the last bit, leaving the states incomplete: after the
-// first new board, the terms of the second are bounded by LeastTermOfBoard, and a rounded sum
-// never falls when one of its terms grows.
-template <bool Measuring, class TLayout>
+// Measuring, the exchange stops once the change plus base() is certain to be at least enough,
+// and returns a lower bound of the change, to the last bit, leaving the states incomplete: after
+// the first new board, the terms of the second are bounded by LeastTermOfBoard, and a rounded sum
+// never falls when one of its terms grows. base() is asked after the first new board, whose
+// states it may read: the lower bound of what the change is added to.
+constexpr auto NothingBesides = [] { return 0.0; };
+
+template <bool Measuring, class TLayout, class TBase = decltype(NothingBesides)>
 [[gnu::always_inline]] inline double
 ExchangeStates(const TLayout& layout, const std::array<int, 4>& index, CPairingState& first,
                CPairingState& second, CPairingState& firstFormer, CPairingState& secondFormer,
-               bool aAdapts, bool bAdapts, double base = 0.0, double enough = 0.0)
+               bool aAdapts, bool bAdapts, const TBase& base = NothingBesides, double enough = 0.0)
 {
     double change = 0.0;
     const auto subtract = [&change](int record, const CPairingState& state)
@@ -108,7 +111,7 @@ ExchangeStates(const TLayout& layout, const std::array<int, 4>& index, CPairingS
         add(least, index[1], secondBoard);
         add(least, index[2], secondBoard);
         add(least, index[3], secondFormer.m_Cost);
-        if (least + base >= enough)
+        if (least + base() >= enough)
             return least;
     }
     CostBoard(layout, index[1], second, index[2], firstFormer);
@@ -172,8 +175,8 @@ double MeasureExchangeOn(const TLayout& layout, int a, int b, bool aAdapts, bool
     for (std::size_t k = 0; k < result.m_Index.size(); ++k)
         result.m_States[k] = layout.State(result.m_Index[k]);
     return ExchangeStates<true>(layout, result.m_Index, result.m_States[0], result.m_States[1],
-                                result.m_States[2], result.m_States[3], aAdapts, bAdapts, 0.0,
-                                enough);
+                                result.m_States[2], result.m_States[3], aAdapts, bAdapts,
+                                NothingBesides, enough);
 }
 
 template <class TLayout>
@@ -186,25 +189,28 @@ double MeasureRotationOn(const TLayout& layout, int a, int b, int c,
     CPairingState bState = layout.State(b);
     CPairingState formerOfAState = layout.State(first.m_Index[2]);
     CPairingState formerOfBState = layout.State(first.m_Index[3]);
-    const double firstChange =
-        ExchangeStates<false>(layout, first.m_Index, aState, bState, formerOfAState, formerOfBState,
-                              adapts[0], adapts[1]);
-    first.m_States = {aState, bState, formerOfAState, formerOfBState};
-
     // After the first exchange a plays b's former opponent; c and its opponent are untouched.
     second.m_Index = {a, c, first.m_Index[3], layout.State(c).m_Opponent};
     CPairingState cState = layout.State(c);
     CPairingState formerOfCState = layout.State(second.m_Index[3]);
     // The total is the second change plus the first, and a rounded sum never falls when a term
-    // grows.
-    const double leastTotal = LeastChangeOfExchange(layout, second.m_Index, aState, cState,
-                                                    formerOfBState, formerOfCState) +
-                              firstChange;
+    // grows. The second exchange's bound reads only the terms of the first exchange's first new
+    // board (a with b's former opponent), so most rotations are rejected before its second.
+    const auto leastSecondChange = [&]
+    {
+        return LeastChangeOfExchange(layout, second.m_Index, aState, cState, formerOfBState,
+                                     formerOfCState);
+    };
+    const double firstChange =
+        ExchangeStates<true>(layout, first.m_Index, aState, bState, formerOfAState, formerOfBState,
+                             adapts[0], adapts[1], leastSecondChange, enough);
+    const double leastTotal = leastSecondChange() + firstChange;
     if (leastTotal >= enough)
         return leastTotal;
-    const double secondChange =
-        ExchangeStates<true>(layout, second.m_Index, aState, cState, formerOfBState, formerOfCState,
-                             adapts[2], adapts[3], firstChange, enough);
+    first.m_States = {aState, bState, formerOfAState, formerOfBState};
+    const double secondChange = ExchangeStates<true>(
+        layout, second.m_Index, aState, cState, formerOfBState, formerOfCState, adapts[2],
+        adapts[3], [firstChange] { return firstChange; }, enough);
     second.m_States = {aState, cState, formerOfBState, formerOfCState};
     return secondChange + firstChange;
 }

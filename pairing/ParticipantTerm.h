@@ -78,7 +78,7 @@ template <class TLayout>
 [[gnu::always_inline]] inline double PlaceTerm(const CVantor& tournament, const CTermSide& own,
                                                const CTermSide& other)
 {
-    const auto [low, high] = std::minmax(own.m_Profile.m_Points, other.m_Profile.m_Points);
+    const auto [low, high] = std::minmax(own.m_Term.m_Points, other.m_Term.m_Points);
     const int between = PresentBetween(tournament.m_CostTerms, low, high);
     const int distance = own.m_Term.m_Place - other.m_Term.m_Place;
     const int numerator = low == high ? std::abs(2 * distance) - between : distance;
@@ -99,7 +99,7 @@ double TermWithoutGame(const CVantor& tournament, const CTermSide& own, const CT
 {
     const CParameters& weights = tournament.m_Parameters;
     const CParticipant& participant = tournament.m_Participants[own.m_Index];
-    const int difference = own.m_Profile.m_Points - other.m_Profile.m_Points;
+    const int difference = own.m_Term.m_Points - other.m_Term.m_Points;
     const int roundsWithoutGame = static_cast<int>(participant.m_History.size()) -
                                   participant.m_WhiteGames - participant.m_BlackGames;
 
@@ -142,7 +142,7 @@ double TermWithoutGame(const CVantor& tournament, const CTermSide& own, const CT
         PrefersOther(own.m_Profile, white) & (own.m_Term.m_Place < other.m_Term.m_Place);
     cost -= ColourRankTerm(terms, favoured);
     cost += scoreTerm;
-    cost += FloatTerm(terms, own.m_Profile, own.m_Profile.m_Points - other.m_Profile.m_Points);
+    cost += FloatTerm(terms, own.m_Profile, own.m_Term.m_Points - other.m_Term.m_Points);
     cost += placeTerm;
     return cost;
 }
@@ -155,9 +155,8 @@ template <class TLayout> double TermOf(const TLayout& layout, int index, const C
     const CTermSide other = SideOf(layout, state.m_Opponent);
     if (state.m_Opponent <= ByeRecord)
         return TermWithoutGame(tournament, own, other, state.m_Opponent, state.m_White ? 1 : 0);
-    return TermAgainst(
-        tournament, own, state, other,
-        ScoreTerm(layout.ScoreWeight(), own.m_Profile.m_Points, other.m_Profile.m_Points),
-        PlaceTerm(tournament, own, other));
+    return TermAgainst(tournament, own, state, other,
+                       ScoreTerm(layout.ScoreWeight(), own.m_Term.m_Points, other.m_Term.m_Points),
+                       PlaceTerm(tournament, own, other));
 }
 } // namespace

@@ -9,25 +9,26 @@
 // and then reads on every evaluation. The model only stores it: pairing/CostTerms.h fills it and
 // is the one place that reads it. Colours index by 0 Black, 1 White; floats by 0 up, 1 down.
 
-// The parts of a participant's cost term that do not depend on its opponent, with its score.
-// Participants of the same score and colour and float history share one profile, and a field of
-// thousands has a few hundred of them, so the search reads them from a table that stays in the
-// nearest caches.
+// The parts of a participant's cost term that do not depend on its opponent but for its score.
+// Participants of the same colour and float history share one profile, and a field of thousands
+// has a few hundred of them, so the search reads them from a table that stays in the nearest
+// caches.
 struct CTermProfile
 {
     double m_ColourOwn[2] = {0.0, 0.0};      // colour figure of the colour played
-    std::int32_t m_Points = 0;               // the score, in half points
     std::uint8_t m_Float[2] = {0, 0};        // which float weight applies: 0 none, 1 to 3
     bool m_PrefersOther[2] = {false, false}; // the other colour's figure is the higher one
 };
 
 // A record's own part of every term: 16 bytes, so that the search can keep it beside the
-// record's pairing state in one compact record of its own.
+// record's pairing state in one compact record of its own. A place and a profile entry fit 16
+// bits, as a field has at most 30,000 participants (a place is at most twice the records).
 struct CTermRecord
 {
     std::uint64_t m_MetMask = 0; // bit (index mod 64) of every opponent met
-    std::int32_t m_Place = 0;
-    std::uint32_t m_Profile = 0; // entry of the profiles
+    std::int32_t m_Points = 0;   // the score, in half points
+    std::uint16_t m_Place = 0;
+    std::uint16_t m_Profile = 0; // entry of the profiles
 };
 
 // The tournament's part: every record's term record and the profiles they name, whom each record
