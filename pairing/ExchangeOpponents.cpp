@@ -196,7 +196,7 @@ double MeasureRotationOn(const TLayout& layout, int a, int b, int c,
     // The total is the second change plus the first, and a rounded sum never falls when a term
     // grows. The second exchange's bound reads only the terms of the first exchange's first new
     // board (a with b's former opponent), so most rotations are rejected before its second.
-    const auto leastSecondChange = [&]
+    const auto leastSecondChange = [&]() __attribute__((always_inline))
     {
         return LeastChangeOfExchange(layout, second.m_Index, aState, cState, formerOfBState,
                                      formerOfCState);

@@ -3,7 +3,8 @@
 #include <cassert>
 
 CPackedPairing::CPackedPairing(const CVantor& tournament)
-    : m_Tournament(tournament), m_Records(tournament.m_Participants.size())
+    : m_Tournament(tournament), m_Records(tournament.m_Participants.size()),
+      m_Layout(tournament, m_Records.data())
 {
     for (std::size_t index = 0; index < m_Records.size(); ++index)
     {

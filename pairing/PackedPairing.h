@@ -63,7 +63,8 @@ class CPackedPairing
 public:
     explicit CPackedPairing(const CVantor& tournament);
 
-    CPackedLayout Layout() const { return {m_Tournament, m_Records.data()}; }
+    // A copy of the layout made once, as its records do not move.
+    CPackedLayout Layout() const { return m_Layout; }
     const CPairingState& State(int index) const { return Record(index).m_Pairing; }
     CPairingState& State(int index) { return m_Records[static_cast<std::size_t>(index)].m_Pairing; }
     const CCandidates& Candidates(int index) const { return Record(index).m_Candidates; }
@@ -90,4 +91,5 @@ private:
 
     const CVantor& m_Tournament;
     std::vector<CPackedRecord> m_Records;
+    CPackedLayout m_Layout;
 };
