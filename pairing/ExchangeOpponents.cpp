@@ -45,6 +45,26 @@ template <class TLayout>
            layout.ColourRank();
 }
 
+// The colours of a new board: the one that adapts takes the colour its new opponent does not have,
+// or else the opponent adapts. Measuring, the states are copies of four different records, and
+// both are set without a branch, as which one adapts is drawn at random; on the records
+// themselves one record may be named twice, and the steps act on it one after the other.
+template <bool Measuring>
+[[gnu::always_inline]] inline void SetColours(CPairingState& own, CPairingState& other,
+                                              bool ownAdapts)
+{
+    if constexpr (Measuring)
+    {
+        const bool same = own.m_White == other.m_White;
+        own.m_White = own.m_White != (ownAdapts && same);
+        other.m_White = other.m_White != (!ownAdapts && same);
+    }
+    else if (ownAdapts)
+        own.m_White = !other.m_White;
+    else
+        other.m_White = !own.m_White;
+}
+
 // Whether the weights bound every term of two participants paired with each other from below.
 template <class TLayout>
 [[gnu::always_inline]] inline bool IsBounded(const TLayout& layout, int first, int second)
@@ -92,14 +112,8 @@ ExchangeStates(const TLayout& layout, const std::array<int, 4>& index, CPairingS
     second.m_Opponent = index[2];
     firstFormer.m_Opponent = index[1];
     secondFormer.m_Opponent = index[0];
-    if (aAdapts)
-        first.m_White = !secondFormer.m_White;
-    else
-        secondFormer.m_White = !first.m_White;
-    if (bAdapts)
-        second.m_White = !firstFormer.m_White;
-    else
-        firstFormer.m_White = !second.m_White;
+    SetColours<Measuring>(first, secondFormer, aAdapts);
+    SetColours<Measuring>(second, firstFormer, bAdapts);
 
     // The new boards are a with b's former opponent and b with a's.
     CostBoard(layout, index[0], first, index[3], secondFormer);
