@@ -1,6 +1,5 @@
 #include "pairing/CostTerms.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <cassert>
@@ -106,10 +105,6 @@ void PrepareCostTerms(CCostTerms& terms, const std::vector<CParticipant>& partic
             terms.m_Opponents[index * terms.m_Rounds + round] = opponent;
             record.m_MetMask |= MetBit(opponent);
         }
-        // Sorted, a look for an opponent ends at the first greater one.
-        std::sort(terms.m_Opponents.begin() + static_cast<std::ptrdiff_t>(index * terms.m_Rounds),
-                  terms.m_Opponents.begin() +
-                      static_cast<std::ptrdiff_t>((index + 1) * terms.m_Rounds));
         assert(participant.m_Place <= std::numeric_limits<std::uint16_t>::max());
         record.m_Points = participant.m_Points;
         record.m_Place = static_cast<std::uint16_t>(participant.m_Place);

@@ -45,17 +45,18 @@ inline std::uint64_t MetBit(int opponent)
 }
 
 // Whether some round of the record at index names the opponent (fill entries name the
-// placeholder).
+// placeholder). Every round is looked at, as the number of rounds is the same for every record
+// and a loop that always runs to its end is predicted, where one that ends at the opponent is not.
 [[gnu::always_inline]] inline bool HasPlayed(const CCostTerms& terms, const CTermRecord& record,
                                              std::size_t index, int opponent)
 {
     if ((record.m_MetMask & MetBit(opponent)) == 0)
         return false;
     const std::int32_t* opponents = terms.m_Opponents.data() + index * terms.m_Rounds;
-    std::size_t round = 0;
-    while (round < terms.m_Rounds && opponents[round] < opponent)
-        ++round;
-    return round < terms.m_Rounds && opponents[round] == opponent;
+    bool met = false;
+    for (std::size_t round = 0; round < terms.m_Rounds; ++round)
+        met |= opponents[round] == opponent;
+    return met;
 }
 
 // The colour figure of playing White (1) or Black (0), and whether the figure of the other

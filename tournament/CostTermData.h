@@ -38,7 +38,7 @@ struct CCostTerms
 {
     std::vector<CTermRecord> m_Records;
     std::vector<CTermProfile> m_Profiles;
-    // Every record's opponents of the rounds played, sorted, m_Rounds side by side per record.
+    // Every record's opponents of the rounds played, m_Rounds side by side per record.
     std::vector<std::int32_t> m_Opponents;
     std::size_t m_Rounds = 0;
     // The number of present participants below each score, and one more entry for all.
