@@ -209,7 +209,8 @@ double MeasureRotationOn(const TLayout& layout, int a, int b, int c,
     CPairingState formerOfCState = layout.State(second.m_Index[3]);
     // The total is the second change plus the first, and a rounded sum never falls when a term
     // grows. The second exchange's bound reads only the terms of the first exchange's first new
-    // board (a with b's former opponent), so most rotations are rejected before its second.
+    // board (a with b's former opponent), so most rotations are rejected before the first
+    // exchange's second board is worked out.
     const auto leastSecondChange = [&]() __attribute__((always_inline))
     {
         return LeastChangeOfExchange(layout, second.m_Index, aState, cState, formerOfBState,

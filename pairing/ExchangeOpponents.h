@@ -36,8 +36,8 @@ double LeastExchangeChange(const CPackedPairing& pairing, int a, int b);
 // The change of an exchange of a and b followed by one of a and c, with the colour flags of the
 // two (aAdapts and bAdapts of each), changing nothing: first and second receive the states each
 // exchange would give its records, to be put in place in that order. Once the change is certain
-// to be at least enough, only a lower bound of it is worked out and returned, and second is left
-// incomplete. Only for a, b, c and their opponents all different.
+// to be at least enough, only a lower bound of it is worked out and returned, and the states are
+// left incomplete. Only for a, b, c and their opponents all different.
 double MeasureRotation(const CVantor& tournament, int a, int b, int c,
                        const std::array<bool, 4>& adapts, double enough, CMeasuredExchange& first,
                        CMeasuredExchange& second);
