@@ -72,6 +72,9 @@ template <class TLayout>
     return layout.AreBounded() && first >= FirstParticipant && second >= FirstParticipant;
 }
 
+// The base of an exchange measured alone: the change is added to nothing.
+constexpr auto NothingBesides = [] { return 0.0; };
+
 // The exchange of opponents on the states of the four records it touches: a, b, a's former
 // opponent and b's former opponent, in this order. They are the records' own states, or copies.
 // When a and b are paired with each other, one record is named twice and both names refer to
@@ -84,8 +87,6 @@ template <class TLayout>
 // the first new board, the terms of the second are bounded by LeastTermOfBoard, and a rounded sum
 // never falls when one of its terms grows. base() is asked after the first new board, whose
 // states it may read: the lower bound of what the change is added to.
-constexpr auto NothingBesides = [] { return 0.0; };
-
 template <bool Measuring, class TLayout, class TBase = decltype(NothingBesides)>
 [[gnu::always_inline]] inline double
 ExchangeStates(const TLayout& layout, const std::array<int, 4>& index, CPairingState& first,

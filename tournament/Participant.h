@@ -12,11 +12,9 @@
 // One record of the tournament: a real participant, or one of the two reserved records (the
 // placeholder and the bye record). Scores are in half points; colours are 1 White, 0 Black;
 // floats are +1 down, -1 up, 0 none. Everything but the name, the absence flag, the rating and
-// the history is derived by the standings and overwritten on every preparation.
-//
-// The search reads the candidates of one participant at random on every move, so they come first
-// and the record is aligned: they take its first cache line, with the pairing state beside them.
-class alignas(64) CParticipant
+// the history is derived by the standings and overwritten on every preparation. The search reads
+// none of it at random: it works on a packed copy of what it needs (pairing/PackedPairing.h).
+class CParticipant
 {
 public:
     // Stores one round of the history; round 0 means the next round. Rounds skipped on the way
