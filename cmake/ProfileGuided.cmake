@@ -10,6 +10,9 @@
 include(ExternalProject)
 include(ProcessorCount)
 ProcessorCount(jobs)
+if(jobs EQUAL 0) # unknown
+    set(jobs 1)
+endif()
 
 set(VANTOR_PROFILE_DIR ${CMAKE_BINARY_DIR}/profile)
 set(training_dir ${CMAKE_BINARY_DIR}/profile-training)
